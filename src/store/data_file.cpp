@@ -1,0 +1,142 @@
+#include "store/data_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace ovelin {
+namespace {
+
+// Owns a file descriptor.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const unsigned char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    data += written;
+    size -= static_cast<size_t>(written);
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void SyncFolder(const std::string& folder) {
+  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace
+
+std::optional<Bytes> ReadWholeFile(const std::string& path) {
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return std::nullopt;
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  Bytes bytes(static_cast<size_t>(info.st_size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, const Bytes& bytes) {
+  std::string temp = path + ".XXXXXX";
+  Fd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return false;
+  const bool ok = ::fchmod(fd.get(), 0600) == 0 && WriteAll(fd.get(), bytes.data(), bytes.size()) &&
+                  ::fsync(fd.get()) == 0 && fd.Close() && ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolder(FolderOf(path));
+  return true;
+}
+
+bool CopyFileAtomically(const std::string& source, const std::string& target) {
+  const auto bytes = ReadWholeFile(source);
+  return bytes && WriteFileAtomically(target, *bytes);
+}
+
+std::string ResolveDataFolder(const std::string& explicitDir) {
+  if (!explicitDir.empty()) return explicitDir;
+  if (const char* dir = std::getenv("OVELIN_DATA_DIR"); dir && *dir) return dir;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/ovelin";
+  const char* home = std::getenv("HOME");
+  return std::string(home && *home ? home : ".") + "/.local/share/ovelin";
+}
+
+DataFileLock& DataFileLock::operator=(DataFileLock&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
+}
+
+DataFileLock::~DataFileLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+DataFileLock::Result DataFileLock::TryAcquire(const std::string& folder) {
+  if (fd_ >= 0) return Result::Acquired;
+  const std::string path = folder + "/" + kLockFileName;
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd < 0) return Result::Failed;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const bool busy = errno == EWOULDBLOCK;
+    ::close(fd);
+    return busy ? Result::HeldByOther : Result::Failed;
+  }
+  fd_ = fd;
+  return Result::Acquired;
+}
+
+}  // namespace ovelin
+
+namespace ovelin {
+
+std::string DefaultRootStorePath() {
+  if (const char* documents = std::getenv("XDG_DOCUMENTS_DIR"); documents && *documents) return documents;
+  const char* home = std::getenv("HOME");
+  const std::string base = home && *home ? home : "";
+  struct stat info {};
+  if (!base.empty() && ::stat((base + "/Documents").c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    return base + "/Documents";
+  }
+  return base + "/MyDoc";
+}
+
+}  // namespace ovelin

@@ -1,0 +1,93 @@
+#include "store/xml_text.h"
+
+#include <cctype>
+#include <charconv>
+#include <string>
+
+namespace ovelin {
+namespace {
+
+void AppendDescendantText(pugi::xml_node node, std::string& text) {
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    const auto type = child.type();
+    if (type == pugi::node_pcdata || type == pugi::node_cdata) {
+      text += child.value();
+    } else if (type == pugi::node_element) {
+      AppendDescendantText(child, text);
+    }
+  }
+}
+
+}  // namespace
+
+std::string NodeText(pugi::xml_node node) {
+  const pugi::xml_node first = node.first_child();
+  if (!first) return {};
+  // Fast path: an element holding exactly one text node.
+  if (!first.next_sibling() && (first.type() == pugi::node_pcdata || first.type() == pugi::node_cdata)) {
+    return first.value();
+  }
+  std::string text;
+  AppendDescendantText(node, text);
+  return text;
+}
+
+void SetNodeText(pugi::xml_node node, std::string_view text) {
+  RemoveChildren(node);
+  if (!text.empty()) node.append_child(pugi::node_pcdata).set_value(std::string(text).c_str());
+}
+
+std::string ChildText(pugi::xml_node node, const char* child) { return NodeText(node.child(child)); }
+
+void RemoveChildren(pugi::xml_node node) {
+  while (pugi::xml_node child = node.first_child()) node.remove_child(child);
+}
+
+pugi::xml_node AppendTextElement(pugi::xml_node parent, const char* name, std::string_view text) {
+  pugi::xml_node element = parent.append_child(name);
+  SetNodeText(element, text);
+  return element;
+}
+
+void SetAttribute(pugi::xml_node node, const char* name, std::string_view value) {
+  pugi::xml_attribute attribute = node.attribute(name);
+  if (!attribute) attribute = node.append_attribute(name);
+  attribute.set_value(std::string(value).c_str());
+}
+
+pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source) {
+  pugi::xml_node copy = parent.append_child(source.name());
+  for (pugi::xml_attribute attribute : source.attributes()) {
+    copy.append_attribute(attribute.name()).set_value(attribute.value());
+  }
+  for (pugi::xml_node child : source.children()) {
+    if (child.type() == pugi::node_element) {
+      CopyElementTree(copy, child);
+    } else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+      copy.append_child(pugi::node_pcdata).set_value(child.value());
+    }
+  }
+  return copy;
+}
+
+double LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  const char* begin = text.data() + i;
+  const char* end = text.data() + text.size();
+  if (begin < end && (*begin == '+' || *begin == '-')) return 0;
+  double value = 0;
+  if (end - begin > 2 && begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X')) {
+    if (std::from_chars(begin + 2, end, value, std::chars_format::hex).ec != std::errc()) value = 0;
+  } else if (std::from_chars(begin, end, value).ec != std::errc()) {
+    value = 0;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace ovelin

@@ -1,0 +1,36 @@
+#pragma once
+// Small helpers over pugixml nodes used by every store operation.
+
+#include <pugixml.hpp>
+
+#include <string>
+#include <string_view>
+
+namespace ovelin {
+
+/// The concatenated text of an element (all descendant text), as the DOM's text property.
+std::string NodeText(pugi::xml_node node);
+
+/// Replaces the element's children by one text node.
+void SetNodeText(pugi::xml_node node, std::string_view text);
+
+/// The text of the named child element; empty when missing.
+std::string ChildText(pugi::xml_node node, const char* child);
+
+/// Removes every child node of `node`.
+void RemoveChildren(pugi::xml_node node);
+
+/// Appends a child element holding `text`.
+pugi::xml_node AppendTextElement(pugi::xml_node parent, const char* name, std::string_view text);
+
+/// Sets (creating or replacing) an attribute.
+void SetAttribute(pugi::xml_node node, const char* name, std::string_view value);
+
+/// Deep copy of elements, attributes and text of `source` as the last child of `parent`.
+pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source);
+
+/// Number by the C library's leading-decimal rule, independent of the locale:
+/// leading white space, an optional sign, then the longest number; 0 when none.
+double LeadingNumber(std::string_view text);
+
+}  // namespace ovelin
