@@ -70,6 +70,15 @@ bool CFileSetStore::LoadXml(std::string_view xml) {
   return true;
 }
 
+bool CFileSetStore::LoadXmlUtf16(const Bytes& plain) {
+  pugi::xml_document parsed;
+  if (!ParseInto(parsed, plain)) return false;
+  AdoptDocument(parsed);
+  Upgrade();
+  RebuildRootItems();
+  return true;
+}
+
 Bytes CFileSetStore::GetXmlUtf16() const {
   ByteWriter writer;
   doc_.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf16_le);

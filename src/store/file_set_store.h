@@ -53,6 +53,8 @@ class CFileSetStore {
   /// Parses a plain UTF-8 XML text whose root is `AllSets`, upgrades it and
   /// rebuilds the root item list. The document is unchanged on failure.
   bool LoadXml(std::string_view xml);
+  /// The same from deciphered envelope bytes (UTF-16LE text up to a zero code unit).
+  bool LoadXmlUtf16(const Bytes& plain);
   /// Replaces the document by the starter document (root set, defaults).
   void CreateStarterDocument();
   /// Writes the enciphered document to the data file path, atomically.
