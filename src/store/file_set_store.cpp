@@ -46,12 +46,18 @@ void CFileSetStore::AdoptDocument(pugi::xml_document& parsed) {
 bool CFileSetStore::Load(const std::string& path) {
   const Bytes machineId = GetMachineIdentifier();
   if (machineId.empty()) return false;
-  const auto cipher = ReadWholeFile(path);
-  if (!cipher) return false;
-  const auto plain = Decipher(*cipher, DataFileKeyMaterial(machineId));
-  if (!plain) return false;
   pugi::xml_document parsed;
-  if (!ParseInto(parsed, *plain)) return false;
+  {
+    // The file's bytes and the deciphered text are dropped as soon as they are
+    // parsed, so that they do not add to the memory the item list needs.
+    std::optional<Bytes> plain;
+    {
+      const auto cipher = ReadWholeFile(path);
+      if (!cipher) return false;
+      plain = Decipher(*cipher, DataFileKeyMaterial(machineId));
+    }
+    if (!plain || !ParseInto(parsed, *plain)) return false;
+  }
   AdoptDocument(parsed);
   const bool upgraded = Upgrade();
   RebuildRootItems();

@@ -1,6 +1,5 @@
 // File items: reading a set's elements, writing them back, and the root item list.
 #include <algorithm>
-#include <numeric>
 #include <unordered_map>
 
 #include "store/file_set_store.h"
@@ -107,16 +106,16 @@ std::optional<ItemList> CFileSetStore::ReadSetTreeItems(const std::string& name)
       [&](const std::string& set) {
         const size_t rank = rankOf.size();
         rankOf.emplace(set, rank);
-        for (auto& item : ReadSetItems(set)) {
+        for (pugi::xml_node file : FindFileSet(set).child("Elements").children()) {
+          if (file.type() != pugi::node_element) continue;
+          CFileItem item = ReadFileElement(file, set);
           if (!item.GetName().empty() && !item.GetPath().empty()) records.push_back({std::move(item), rank});
         }
       },
       false, repeats);
 
-  std::vector<size_t> order(records.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return Utf16Less(records[a].item.GetPath(), records[b].item.GetPath());
+  std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
+    return Utf16Less(a.item.GetPath(), b.item.GetPath());
   });
 
   // A set reached along several paths would have its items merged again at each
@@ -136,21 +135,24 @@ std::optional<ItemList> CFileSetStore::ReadSetTreeItems(const std::string& name)
   }
 
   std::vector<CFileItem> merged;
-  for (size_t begin = 0; begin < order.size();) {
+  merged.reserve(records.size());
+  for (size_t begin = 0; begin < records.size();) {
     size_t end = begin + 1;
-    const std::string& path = records[order[begin]].item.GetPath();
-    while (end < order.size() && records[order[end]].item.GetPath() == path) ++end;
+    const std::string& path = records[begin].item.GetPath();
+    while (end < records.size() && records[end].item.GetPath() == path) ++end;
     // The first record is copied only when a later replay still needs it.
-    CFileItem item = repeats ? records[order[begin]].item : std::move(records[order[begin]].item);
+    const bool replay = repeats && end - begin > 1;
+    CFileItem item = replay ? records[begin].item : std::move(records[begin].item);
     for (size_t i = begin + 1; i < end; ++i) {
-      item.MergeOwningSets(records[order[i]].item);
-      item.MergePropertyValues(records[order[i]].item);
+      item.MergeOwningSets(records[i].item);
+      item.MergePropertyValues(records[i].item);
     }
-    if (repeats && end - begin > 1) {
-      std::vector<size_t> group(order.begin() + static_cast<long>(begin), order.begin() + static_cast<long>(end));
+    if (replay) {
+      std::vector<const Record*> group;
+      for (size_t i = begin; i < end; ++i) group.push_back(&records[i]);
       std::stable_sort(group.begin(), group.end(),
-                       [&](size_t a, size_t b) { return lastRank[records[a].setRank] < lastRank[records[b].setRank]; });
-      for (size_t i : group) item.MergePropertyValues(records[i].item);
+                       [&](const Record* a, const Record* b) { return lastRank[a->setRank] < lastRank[b->setRank]; });
+      for (const Record* record : group) item.MergePropertyValues(record->item);
     }
     merged.push_back(std::move(item));
     begin = end;

@@ -1,0 +1,32 @@
+#pragma once
+// The rows of the benchmark table. Each measurement is one function; adding a
+// row means writing one and adding it to the list in measurements.cpp.
+
+#include <vector>
+
+#include "bench/bench_context.h"
+#include "bench/result_table.h"
+
+namespace ovelin {
+
+struct Measurement {
+  const char* name;  // shown while it runs
+  BenchRow (*run)(BenchContext& context);
+};
+
+/// Every measurement, in table order.
+const std::vector<Measurement>& AllMeasurements();
+
+/// `CFileSetStore::Load` against reading, deciphering and parsing the file.
+BenchRow MeasureLoad(BenchContext& context);
+/// `CFileSetStore::Save` against serialising, enciphering and writing the document.
+BenchRow MeasureSave(BenchContext& context);
+/// `ReadSetTreeItems` of the root set against one pass over all `File` elements.
+BenchRow MeasureSetTreeRead(BenchContext& context);
+/// Peak memory of a process that loads the library and reads the root set's
+/// items, against one that only reads, deciphers and parses the file.
+BenchRow MeasurePeakMemory(BenchContext& context);
+/// The size of the data file.
+BenchRow MeasureFileSize(BenchContext& context);
+
+}  // namespace ovelin

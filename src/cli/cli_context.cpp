@@ -1,0 +1,70 @@
+#include "cli/cli_context.h"
+
+#include <filesystem>
+
+#include "cli/cli_input.h"
+#include "cli/cli_messages.h"
+#include "cli/cli_output.h"
+#include "store/machine_identifier.h"
+
+namespace ovelin::cli {
+
+namespace fs = std::filesystem;
+
+CliContext::CliContext(GlobalOptions options)
+    : options_(std::move(options)), folder_(AbsolutePath(ResolveDataFolder(options_.dataDir))) {}
+
+std::string CliContext::DataFilePath() const { return folder_ + "/" + kDataFileName; }
+
+int CliContext::CheckMachineIdentifier() const {
+  if (GetMachineIdentifier().empty()) return Fail(kExitFailed, kMsgNoMachineId);
+  return kExitOk;
+}
+
+int CliContext::Load() {
+  if (int rc = CheckMachineIdentifier(); rc != kExitOk) return rc;
+  if (!store_.Load(DataFilePath())) return Fail(kExitFailed, kMsgLoadFailed);
+  return kExitOk;
+}
+
+int CliContext::TakeLock() {
+  switch (lock_.TryAcquire(folder_)) {
+    case DataFileLock::Result::Acquired:
+      return kExitOk;
+    case DataFileLock::Result::HeldByOther:
+      return Fail(kExitLocked, "the data file in " + folder_ +
+                                   " is locked by another program (is the desktop program running?)");
+    case DataFileLock::Result::Failed:
+      break;
+  }
+  return Fail(kExitFailed, "cannot take the writer lock in " + folder_);
+}
+
+int CliContext::OpenForReading() { return Load(); }
+
+int CliContext::OpenForChange() {
+  // Without a data folder there is nothing to lock and nothing to load.
+  std::error_code ec;
+  if (!fs::is_directory(folder_, ec)) return Fail(kExitFailed, kMsgLoadFailed);
+  if (int rc = TakeLock(); rc != kExitOk) return rc;
+  return Load();
+}
+
+int CliContext::CreateFolderAndLock() {
+  std::error_code ec;
+  if (!fs::is_directory(folder_, ec)) {
+    if (!fs::create_directories(folder_, ec)) {
+      return Fail(kExitFailed, "cannot create the data folder " + folder_ + ": " + ec.message());
+    }
+    // The folder holds private data: only its owner may look inside.
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace, ec);
+  }
+  return TakeLock();
+}
+
+int CliContext::SaveChanges() {
+  if (!store_.Save()) return Fail(kExitFailed, "cannot save the data file " + store_.GetDataFilePath());
+  return kExitOk;
+}
+
+}  // namespace ovelin::cli

@@ -1,0 +1,50 @@
+#pragma once
+// What one run of a command works with: the global options, the data folder, the
+// store loaded from it and, for changing commands, the writer lock.
+
+#include <string>
+
+#include "store/data_file.h"
+#include "store/file_set_store.h"
+
+namespace ovelin::cli {
+
+struct GlobalOptions {
+  std::string dataDir;  // --data-dir; empty: the usual resolution
+  bool json = false;    // --json
+};
+
+class CliContext {
+ public:
+  explicit CliContext(GlobalOptions options);
+
+  bool json() const { return options_.json; }
+  /// The data folder resolved from --data-dir and the environment.
+  const std::string& DataFolder() const { return folder_; }
+  /// The data file inside the data folder.
+  std::string DataFilePath() const;
+  CFileSetStore& store() { return store_; }
+
+  /// Loads the data file for a command that changes nothing; no lock is taken.
+  /// Returns kExitOk, or the exit code after printing the message.
+  int OpenForReading();
+  /// Takes the writer lock, then loads the data file.
+  int OpenForChange();
+  /// Creates the data folder when missing and takes the writer lock (for init).
+  int CreateFolderAndLock();
+  /// Saves the document to the data file; kExitOk or kExitFailed with a message.
+  int SaveChanges();
+  /// kExitOk when a machine identifier can be read, else the message and kExitFailed.
+  int CheckMachineIdentifier() const;
+
+ private:
+  int TakeLock();
+  int Load();
+
+  GlobalOptions options_;
+  std::string folder_;
+  CFileSetStore store_;
+  DataFileLock lock_;
+};
+
+}  // namespace ovelin::cli

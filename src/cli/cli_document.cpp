@@ -1,0 +1,106 @@
+// Commands on the whole document: init, info, dump, restore.
+
+#include <filesystem>
+
+#include "cli/cli_commands.h"
+#include "cli/cli_input.h"
+#include "cli/cli_messages.h"
+#include "cli/cli_output.h"
+#include "store/data_file.h"
+
+namespace ovelin::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
+}
+
+// Prints one text value, or the same as a JSON string.
+void PrintValue(const CliContext& context, const std::string& value) {
+  if (context.json()) {
+    PrintJson(Json(value));
+  } else {
+    PrintText(value);
+  }
+}
+
+int Init(CliContext& context, const ParsedArgs& args) {
+  const auto rootPath = args.Last("--root-path");
+  if (rootPath && rootPath->empty()) return Fail(kExitUsage, "--root-path needs a folder");
+  if (int rc = context.CheckMachineIdentifier(); rc != kExitOk) return rc;
+  if (int rc = context.CreateFolderAndLock(); rc != kExitOk) return rc;
+  const std::string path = context.DataFilePath();
+  if (FileExists(path)) return Fail(kExitFailed, "a data file exists already: " + path);
+
+  CFileSetStore& store = context.store();
+  store.CreateStarterDocument();
+  store.SetStorePath(store.GetRootName(), rootPath ? AbsolutePath(*rootPath) : DefaultRootStorePath(),
+                     StorePathKind::UsrDef);
+  if (!store.SaveTo(path)) return Fail(kExitFailed, "cannot write the data file " + path);
+  if (!CopyFileAtomically(path, path + kBackupSuffix)) Warn(kMsgBackupFailed);
+  PrintValue(context, path);
+  return kExitOk;
+}
+
+int Info(CliContext& context, const ParsedArgs&) {
+  if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
+  const CFileSetStore& store = context.store();
+  Json info = {{"version", store.GetVersion()},
+               {"root", store.GetRootName()},
+               {"data-file", store.GetDataFilePath()},
+               {"sets", store.GetFileSetNames().size()},
+               {"items", store.GetRootItems().size()},
+               {"view-sets", store.GetViewSetNames().size()}};
+  if (context.json()) {
+    PrintJson(info);
+    return kExitOk;
+  }
+  for (const auto& [key, value] : info.items()) {
+    PrintField(key, value.is_string() ? value.get<std::string>() : value.dump());
+  }
+  return kExitOk;
+}
+
+int Dump(CliContext& context, const ParsedArgs&) {
+  if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
+  PrintValue(context, context.store().GetXml(true));
+  return kExitOk;
+}
+
+int Restore(CliContext& context, const ParsedArgs& args) {
+  const std::string& file = args.positionals[0];
+  const auto xml = ReadInputText(file);
+  if (!xml) return Fail(kExitFailed, "cannot read " + file);
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  CFileSetStore& store = context.store();
+  if (!store.LoadXml(*xml)) return Fail(kExitFailed, file + " is not an XML document with an AllSets root element");
+  // The restored document replaces the whole library: keep the one it replaces.
+  const std::string path = store.GetDataFilePath();
+  if (!CopyFileAtomically(path, path + kBackupSuffix)) {
+    return Fail(kExitFailed, "cannot back up " + path + " before restoring; nothing was changed");
+  }
+  return context.SaveChanges();
+}
+
+}  // namespace
+
+std::vector<Command> DocumentCommands() {
+  return {
+      {"init", "", "[--root-path DIR]",
+       "Creates the data file with the starter document and the root set's store path.",
+       {{"--root-path", true}}, 0, 0, Init,
+       "Refuses when a data file exists. Without --root-path the root set's store path is\n"
+       "$XDG_DOCUMENTS_DIR, else ~/Documents when it exists, else ~/MyDoc. Prints the data file path."},
+      {"info", "", "", "Prints version, root set, data file and the numbers of sets, items and view sets.", {}, 0, 0,
+       Info},
+      {"dump", "", "", "Prints the document as XML text.", {}, 0, 0, Dump},
+      {"restore", "", "FILE",
+       "Replaces the document with a plain XML file (\"-\": stdin) whose root is AllSets, upgraded.", {}, 1, 1,
+       Restore, "The data file it replaces is copied to AllSets.db.bak first."},
+  };
+}
+
+}  // namespace ovelin::cli

@@ -1,0 +1,34 @@
+#include "cli/cli_output.h"
+
+#include <iostream>
+
+namespace ovelin::cli {
+
+void PrintLine(std::string_view text) { std::cout << text << '\n'; }
+
+void PrintField(std::string_view key, std::string_view value) { std::cout << key << '\t' << value << '\n'; }
+
+void PrintText(std::string_view text) {
+  std::cout << text;
+  if (text.empty() || text.back() != '\n') std::cout << '\n';
+}
+
+void PrintJson(const Json& document) {
+  // Replace invalid UTF-8 rather than throwing: names come from user data.
+  std::cout << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+int Fail(int code, std::string_view message) {
+  std::cerr << message << '\n';
+  return code;
+}
+
+void Warn(std::string_view message) { std::cerr << message << '\n'; }
+
+Json NamesToJson(const NameList& names) {
+  Json array = Json::array();
+  for (const auto& name : names) array.push_back(name);
+  return array;
+}
+
+}  // namespace ovelin::cli
