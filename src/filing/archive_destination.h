@@ -1,0 +1,20 @@
+#pragma once
+// Where an archived file goes: its place below the store path, and the
+// time-stamped name that replaces a name already taken.
+
+#include <chrono>
+#include <string>
+
+namespace ovelin {
+
+/// The destination of `source` in the store folder `root` (trailing "/" ignored):
+/// the source's pieces without the first n-1, n being the number of pieces of
+/// `basePath`, joined below the root. At least the file name is always kept, and
+/// an empty base path counts as the source itself. An empty root gives the source.
+std::string ArchiveDestination(const std::string& source, const std::string& basePath, const std::string& root);
+
+/// "folder/stem_YYYYMMDDhhmmss.ext" with the UTC time `now`. A name without a "."
+/// gets no trailing "."; the leading "." of a hidden file does not start an extension.
+std::string CollisionName(const std::string& destination, std::chrono::system_clock::time_point now);
+
+}  // namespace ovelin

@@ -1,0 +1,109 @@
+// Moving a file to another file system: copy, flush, compare, then remove the source.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+#include <vector>
+
+#include "filing/file_move.h"
+
+namespace ovelin {
+namespace {
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+// The outcome of failing to create the destination name.
+MoveOutcome CreateFailure(int error) {
+  if (error == EEXIST) return MoveOutcome::Exists;
+  if (error == ENOENT || error == ENOTDIR) return MoveOutcome::PathNotFound;
+  return MoveOutcome::Failed;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+// Makes the new directory entry durable before the source disappears.
+bool SyncFolder(const std::string& folder) {
+  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return dir.get() >= 0 && ::fsync(dir.get()) == 0;
+}
+
+// Copies all bytes; the number copied, or -1 on a read or write error.
+off_t CopyBytes(int from, int to) {
+  std::vector<char> buffer(1 << 16);
+  off_t total = 0;
+  while (true) {
+    const ssize_t got = ::read(from, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) return total;
+    for (ssize_t done = 0; done < got;) {
+      const ssize_t written = ::write(to, buffer.data() + done, static_cast<size_t>(got - done));
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return -1;
+      done += written;
+    }
+    total += got;
+  }
+}
+
+// Writes the copy's content, permissions and times; true when it is complete on disk.
+bool FillCopy(int source, int target, const struct stat& info) {
+  const off_t copied = CopyBytes(source, target);
+  struct stat written {};
+  const struct timespec times[2] = {info.st_atim, info.st_mtim};
+  return copied == info.st_size && ::fchmod(target, info.st_mode & 07777) == 0 && ::futimens(target, times) == 0 &&
+         ::fsync(target) == 0 && ::fstat(target, &written) == 0 && written.st_size == info.st_size;
+}
+
+MoveOutcome CopyFile(const std::string& from, const std::string& to) {
+  Fd source(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  struct stat info {};
+  if (source.get() < 0 || ::fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode)) return MoveOutcome::Failed;
+  Fd target(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+  if (target.get() < 0) return CreateFailure(errno);
+  const bool copied = FillCopy(source.get(), target.get(), info) && target.Close() && SyncFolder(FolderOf(to));
+  if (copied && ::unlink(from.c_str()) == 0) return MoveOutcome::Moved;
+  ::unlink(to.c_str());
+  return MoveOutcome::Failed;
+}
+
+MoveOutcome CopyLink(const std::string& from, const std::string& to, const struct stat& info) {
+  std::string target(static_cast<size_t>(info.st_size) + 1, '\0');
+  const ssize_t length = ::readlink(from.c_str(), target.data(), target.size());
+  if (length < 0 || static_cast<size_t>(length) >= target.size()) return MoveOutcome::Failed;
+  target.resize(static_cast<size_t>(length));
+  if (::symlink(target.c_str(), to.c_str()) != 0) return CreateFailure(errno);
+  if (::unlink(from.c_str()) == 0) return MoveOutcome::Moved;
+  ::unlink(to.c_str());
+  return MoveOutcome::Failed;
+}
+
+}  // namespace
+
+MoveOutcome MoveAcrossFileSystems(const std::string& from, const std::string& to) {
+  struct stat info {};
+  if (::lstat(from.c_str(), &info) != 0) return MoveOutcome::Failed;
+  if (S_ISLNK(info.st_mode)) return CopyLink(from, to, info);
+  if (!S_ISREG(info.st_mode)) return MoveOutcome::Failed;
+  return CopyFile(from, to);
+}
+
+}  // namespace ovelin

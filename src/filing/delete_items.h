@@ -1,0 +1,37 @@
+#pragma once
+// Deleting file items: their records in every set and the root item list, and
+// optionally their local files.
+
+#include <string>
+#include <vector>
+
+#include "filing/filing_progress.h"
+#include "store/file_set_store.h"
+
+namespace ovelin {
+
+/// The error text of a failed file deletion; the item's URL follows it.
+inline constexpr const char* kDeleteFailedMessage = "文件删除失败\n";
+
+/// What happened to one URL of the list.
+struct DeletedItem {
+  std::string url;
+  bool recordRemoved = false;  // an item of this URL was recorded and is gone now
+  bool fileDeleted = false;    // its local file was deleted
+};
+
+struct DeleteResult {
+  std::vector<DeletedItem> items;  // the URLs handled, in list order
+  bool aborted = false;            // the list was stopped; later URLs were not touched
+  bool saved = false;              // the data file was saved
+};
+
+/// For each URL in order: removes its item from every set and from the root item
+/// list, and with `bDelFile` deletes the local file of a "file" URL (also when no
+/// item was recorded). Folders are never deleted. A failed deletion is reported to
+/// `progress`: Retry deletes again, Abort stops the list, Ignore (and no progress
+/// object) goes on. What was done is written back and saved once at the end.
+DeleteResult DeleteItems(CFileSetStore& store, const std::vector<std::string>& urls, bool bDelFile,
+                         IFilingProgress* progress);
+
+}  // namespace ovelin

@@ -1,0 +1,31 @@
+#pragma once
+// Templates: the structure of the set graph (sets, parent links, store paths,
+// property definitions, notes; no items, no view sets) in a file that any
+// installation can read, and merging such a file into the current graph.
+
+#include <string>
+
+#include "store/file_set_store.h"
+
+namespace ovelin {
+
+inline constexpr const char* kTemplateExportSucceeded = "模板导出成功!";
+inline constexpr const char* kTemplateExportFailed = "模板导出失败!";
+inline constexpr const char* kTemplateImportFailed = "模板导入失败!";
+
+/// Writes the template of the set `setName` (the root set when empty) to `path`:
+/// a copy of the document keeping that set, its descendants and its ancestors with
+/// their items removed, and without view sets, enciphered with the portable key.
+/// The file is replaced atomically. Fails for an unknown set or when the file
+/// cannot be written; the store is never changed.
+bool ExportTemplate(const CFileSetStore& store, const std::string& path, const std::string& setName);
+
+/// Merges the template at `path` under the current root set: each set of the
+/// template's tree is linked under its parent when a set of its name exists (and
+/// takes the template's own definitions beside its own), created when the name is
+/// free, and skipped with its subtree when a view set has the name. Then saves.
+/// A missing, damaged or foreign-key file, or one that is no set document, fails
+/// with the store unchanged; a failed save fails with the merge kept in memory.
+bool ImportTemplate(CFileSetStore& store, const std::string& path);
+
+}  // namespace ovelin

@@ -1,0 +1,252 @@
+// Templates: pruning on export, merging on import, failures, and a template
+// enciphered by the openssl program instead of the code under test.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "filing/templates.h"
+#include "filing_fixture.h"
+#include "store/data_file.h"
+#include "store/envelope.h"
+#include "store/store_fixture.h"
+
+namespace ovelin {
+namespace {
+
+using test::kRootSet;
+using test::RunCommand;
+using test::TempDir;
+
+Bytes ReadBytes(const std::string& path) { return ReadWholeFile(path).value_or(Bytes()); }
+
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+  test::WriteTextFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+Bytes AsciiUtf16(const std::string& ascii) {
+  Bytes bytes;
+  for (char c : ascii) {
+    bytes.push_back(static_cast<unsigned char>(c));
+    bytes.push_back(0);
+  }
+  return bytes;
+}
+
+std::string ToHex(const Bytes& bytes) {
+  static const char* digits = "0123456789abcdef";
+  std::string hex;
+  for (unsigned char b : bytes) {
+    hex.push_back(digits[b >> 4]);
+    hex.push_back(digits[b & 15]);
+  }
+  return hex;
+}
+
+Bytes OpensslSha1(const TempDir& dir, const Bytes& data) {
+  WriteBytes(dir / "sha-in", data);
+  const auto result = RunCommand({"openssl", "dgst", "-sha1", "-binary", "-out", dir / "sha-out", dir / "sha-in"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  return ReadBytes(dir / "sha-out");
+}
+
+// The portable key, derived with openssl's SHA-1 and the documented block rule.
+std::string PortableKeyHex(const TempDir& dir) {
+  const Bytes h = OpensslSha1(dir, HexToBytes("6E0D4B19A2C7F3580B9E1D26C4A7F03B"));
+  Bytes inner(64, 0x36), outer(64, 0x5C);
+  for (size_t i = 0; i < h.size(); ++i) {
+    inner[i] ^= h[i];
+    outer[i] ^= h[i];
+  }
+  Bytes key = OpensslSha1(dir, inner);
+  const Bytes second = OpensslSha1(dir, outer);
+  key.insert(key.end(), second.begin(), second.begin() + 4);
+  return ToHex(key);
+}
+
+Bytes OpensslTripleDes(const TempDir& dir, const std::string& input, bool encipher) {
+  std::vector<std::string> argv = {"openssl", "enc", "-des-ede3-cbc", "-K", PortableKeyHex(dir),
+                                   "-iv", "0000000000000000", "-in", input, "-out", dir / "openssl-out"};
+  if (!encipher) argv.push_back("-d");
+  const auto result = RunCommand(argv);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  return ReadBytes(dir / "openssl-out");
+}
+
+// The source library: root -> A -> B -> C -> D -> E, a sibling S, items, a view set.
+class TemplateTest : public test::FilingTest {
+ protected:
+  void SetUp() override {
+    FilingTest::SetUp();
+    AddSet("A", {}, {"Year;NUMBER;1900;2100;2000;Self"});
+    AddSet("B", {"A"});
+    AddSet("C", {"B"}, {"Author;STRING;;;nobody;Self"});
+    AddSet("D", {"C"});
+    AddSet("E", {"D"});
+    AddSet("S");
+    store.SetNote("C", "the exported set");
+    store.SetStorePath("B", "/srv/b", StorePathKind::UsrDef);
+    test::AddItem(store, "A", "a", "http://example.org/a");
+    test::AddItem(store, "C", "c", "http://example.org/c");
+    test::AddItem(store, "S", "s", "http://example.org/s");
+    ASSERT_TRUE(store.AppendViewSet("V", "A+S"));
+    ASSERT_TRUE(store.Save());
+    tpl = temp / "branch.tpl";
+  }
+
+  // A second library whose root set is called Home, saved in its own file.
+  void MakeTarget(CFileSetStore& target, const std::string& name) {
+    target.CreateStarterDocument();
+    ASSERT_TRUE(target.RenameFileSet(kRootSet, "Home"));
+    ASSERT_TRUE(target.SaveTo(temp / name));
+  }
+
+  // The template file read back as a store.
+  std::unique_ptr<CFileSetStore> ReadTemplate(const std::string& path) {
+    auto loaded = std::make_unique<CFileSetStore>();
+    const auto plain = Decipher(ReadBytes(path), PortableKeyMaterial());
+    EXPECT_TRUE(plain && loaded->LoadXmlUtf16(*plain));
+    return loaded;
+  }
+
+  std::string tpl;
+};
+
+TEST_F(TemplateTest, BranchKeepsAncestorsAndDescendantsWithoutItemsOrViewSets) {
+  const std::string before = store.GetXml(false);
+  ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
+  EXPECT_EQ(store.GetXml(false), before);
+
+  const auto exported = ReadTemplate(tpl);
+  EXPECT_EQ(exported->GetFileSetNames(), (NameList{"A", "B", "C", "D", "E", kRootSet}));
+  for (const auto& name : exported->GetFileSetNames()) EXPECT_TRUE(exported->ReadSetItemRefs(name).empty()) << name;
+  EXPECT_TRUE(exported->GetViewSetNames().empty());
+  EXPECT_EQ(exported->GetChilds(kRootSet), (NameList{"A", "S"}));  // links are not rewritten
+  EXPECT_EQ(exported->GetNote("C"), "the exported set");
+  EXPECT_EQ(exported->GetStorePath("B").text, "/srv/b");
+}
+
+TEST_F(TemplateTest, WholeTreeIsTheRootBranch) {
+  ASSERT_TRUE(ExportTemplate(store, tpl, ""));
+  EXPECT_EQ(ReadTemplate(tpl)->GetFileSetNames(), (NameList{"A", "B", "C", "D", "E", "S", kRootSet}));
+}
+
+TEST_F(TemplateTest, ExportOfAnUnknownSetOrToAnUnwritablePathFails) {
+  EXPECT_FALSE(ExportTemplate(store, tpl, "Nowhere"));
+  EXPECT_FALSE(ExportTemplate(store, temp / "missing/folder/x.tpl", "C"));
+  EXPECT_FALSE(std::filesystem::exists(tpl));
+}
+
+TEST_F(TemplateTest, ImportRecreatesTheChainUnderTheImportersRoot) {
+  ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  ASSERT_TRUE(ImportTemplate(target, tpl));
+
+  EXPECT_EQ(target.GetChilds("Home"), NameList{"A"});
+  EXPECT_EQ(target.GetParents("B"), NameList{"A"});
+  EXPECT_EQ(target.GetParents("E"), NameList{"D"});
+  EXPECT_FALSE(target.FindFileSet("S"));
+  EXPECT_EQ(target.GetEffectiveStorePath("B"), "/srv/b");
+  EXPECT_EQ(target.GetNote("C"), "the exported set");
+  EXPECT_EQ(target.GetDefinitions("C").size(), 2u);
+  EXPECT_EQ(target.GetDefinitions("C")[0].origin, "Parent");
+
+  CFileSetStore saved;
+  ASSERT_TRUE(saved.Load(temp / "target.db"));
+  EXPECT_EQ(saved.GetXml(false), target.GetXml(false));
+}
+
+TEST_F(TemplateTest, ImportingTwiceChangesNothingTheSecondTime) {
+  ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  ASSERT_TRUE(ImportTemplate(target, tpl));
+  const std::string once = target.GetXml(false);
+  ASSERT_TRUE(ImportTemplate(target, tpl));
+  EXPECT_EQ(target.GetXml(false), once);
+}
+
+TEST_F(TemplateTest, ViewSetNameClashSkipsThatSubtree) {
+  ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  ASSERT_TRUE(target.AppendViewSet("B", "Home"));
+  ASSERT_TRUE(ImportTemplate(target, tpl));
+  EXPECT_TRUE(target.FindFileSet("A"));
+  for (const char* skipped : {"B", "C", "D", "E"}) EXPECT_FALSE(target.FindFileSet(skipped)) << skipped;
+  EXPECT_EQ(target.GetViewSetExpression("B"), "Home");
+}
+
+TEST_F(TemplateTest, ExistingSetIsLinkedAndKeepsItsOwnDefinitionsAndItems) {
+  ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  ASSERT_TRUE(target.CreateFileSet("Other", {"Home"}, "", StorePathKind::ExParent, {}));
+  ASSERT_TRUE(target.CreateFileSet("A", {"Other"}, "/mine", StorePathKind::UsrDef,
+                                   {*PropertyDefinition::Parse("Keep;STRING;;;k;Self")}));
+  test::AddItem(target, "A", "mine", "http://example.org/mine", {"Keep;value"});
+
+  ASSERT_TRUE(ImportTemplate(target, tpl));
+  EXPECT_EQ(target.GetParents("A"), (NameList{"Home", "Other"}));
+  EXPECT_EQ(target.GetStorePath("A").text, "/mine");
+  const DefinitionList definitions = target.GetDefinitions("A");
+  EXPECT_TRUE(FindDefinition(definitions, "Keep"));
+  EXPECT_TRUE(FindDefinition(definitions, "Year"));
+  const CFileItem mine = target.FindItemByPath("http://example.org/mine");
+  EXPECT_EQ(mine.GetPropertyValue("Keep"), "value");
+  EXPECT_EQ(mine.GetPropertyValue("Year"), "2000");
+}
+
+TEST_F(TemplateTest, BadFilesFailAndLeaveTheStoreUnchanged) {
+  ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
+  const Bytes good = ReadBytes(tpl);
+  const auto notSets = Encipher(PortableKeyMaterial(), TerminatedUtf16(AsciiUtf16("<Foo><EntitySets/></Foo>")));
+  const auto broken = Encipher(PortableKeyMaterial(), TerminatedUtf16(AsciiUtf16("<AllSets><EntitySets>")));
+  const auto noRoot = Encipher(PortableKeyMaterial(), TerminatedUtf16(AsciiUtf16("<AllSets Version=\"1.50\"/>")));
+  const auto otherKey = Encipher(DataFileKeyMaterial(HexToBytes("0a1b2c3d4e5f")),
+                                 Decipher(good, PortableKeyMaterial()).value_or(Bytes()));
+  ASSERT_TRUE(notSets && broken && noRoot && otherKey);
+  const std::pair<const char*, Bytes> files[] = {
+      {"not-sets.tpl", *notSets},
+      {"broken.tpl", *broken},
+      {"no-root.tpl", *noRoot},
+      {"other-key.tpl", *otherKey},
+      {"truncated.tpl", Bytes(good.begin(), good.end() - 8)},
+      {"garbage.tpl", Bytes(good.size(), 0x5A)},
+      {"empty.tpl", Bytes()},
+  };
+
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  const std::string xml = target.GetXml(false);
+  const Bytes onDisk = ReadBytes(temp / "target.db");
+  EXPECT_FALSE(ImportTemplate(target, temp / "missing.tpl"));
+  for (const auto& [name, bytes] : files) {
+    WriteBytes(temp / name, bytes);
+    EXPECT_FALSE(ImportTemplate(target, temp / name)) << name;
+    EXPECT_EQ(target.GetXml(false), xml) << name;
+  }
+  EXPECT_EQ(ReadBytes(temp / "target.db"), onDisk);
+}
+
+TEST_F(TemplateTest, TemplateEncipheredByOpensslImports) {
+  TempDir work;
+  const std::string xml =
+      "<AllSets Version=\"1.50\"><EntitySets RootName=\"R\">"
+      "<FileSet><Name>R</Name><StorePath Type=\"UsrDef\">/x</StorePath><Elements/><Childs>T</Childs>"
+      "<Parents/><ItemPropertys/></FileSet>"
+      "<FileSet><Name>T</Name><StorePath Type=\"ExParent\">R</StorePath><Elements/><Childs/><Parents>R</Parents>"
+      "<ItemPropertys><Property Name=\"Pages\" Type=\"NUMBER\" Min=\"0\" Max=\"\" InitValue=\"1\"/></ItemPropertys>"
+      "</FileSet></EntitySets><ViewSetRoot/></AllSets>";
+  WriteBytes(work / "plain", TerminatedUtf16(AsciiUtf16(xml)));
+  WriteBytes(tpl, OpensslTripleDes(work, work / "plain", true));
+
+  ASSERT_TRUE(ImportTemplate(store, tpl));
+  EXPECT_EQ(store.GetParents("T"), NameList{kRootSet});
+  const DefinitionList definitions = store.GetDefinitions("T");
+  ASSERT_EQ(definitions.size(), 1u);
+  EXPECT_EQ(definitions[0].ToString(), "Pages;NUMBER;0;;1;Self");
+}
+
+}  // namespace
+}  // namespace ovelin
