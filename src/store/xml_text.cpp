@@ -1,7 +1,8 @@
 #include "store/xml_text.h"
 
-#include <cctype>
-#include <charconv>
+#include <locale.h>
+#include <stdlib.h>
+
 #include <string>
 
 namespace ovelin {
@@ -71,23 +72,11 @@ pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source) {
 }
 
 double LeadingNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  const char* begin = text.data() + i;
-  const char* end = text.data() + text.size();
-  if (begin < end && (*begin == '+' || *begin == '-')) return 0;
-  double value = 0;
-  if (end - begin > 2 && begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X')) {
-    if (std::from_chars(begin + 2, end, value, std::chars_format::hex).ec != std::errc()) value = 0;
-  } else if (std::from_chars(begin, end, value).ec != std::errc()) {
-    value = 0;
-  }
-  return negative ? -value : value;
+  // strtod under the "C" locale: the C library's rule, whatever locale the
+  // desktop program has set for the user.
+  static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  const std::string terminated(text);
+  return ::strtod_l(terminated.c_str(), nullptr, cLocale);
 }
 
 }  // namespace ovelin

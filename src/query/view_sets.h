@@ -1,0 +1,47 @@
+#pragma once
+// View sets: named, saved expressions. The checked operations over the store's
+// view set storage; each successful change saves the data file and reports
+// the result of that save.
+
+#include <string>
+#include <string_view>
+
+#include "store/file_set_store.h"
+
+namespace ovelin {
+
+/// Suffix of the name of an entity set's quick view set.
+inline constexpr std::string_view kQuickViewSetSuffix = "的快捷";
+
+/// All view set names, sorted in name order without duplicates.
+NameList ListViewSetNames(const CFileSetStore& store);
+
+/// The stored expression of the view set; empty when there is none.
+std::string GetViewSetExpression(const CFileSetStore& store, std::string_view name);
+
+/// Whether an entity set or a view set has the name, and which of the two.
+NameUse ViewSetNameExists(const CFileSetStore& store, std::string_view name);
+
+/// Adds a view set after checking the name (valid, unused) and the expression
+/// (it evaluates); saves.
+bool AddViewSet(CFileSetStore& store, const std::string& name, const std::string& expression);
+
+/// Replaces the expression of an existing view set after checking that the new
+/// one evaluates (with the view set already standing for it, so an expression
+/// that leads back to the view set is refused); saves.
+bool UpdateViewSetExpression(CFileSetStore& store, const std::string& name, const std::string& expression);
+
+/// Renames a view set; the new name must be valid and unused unless it equals
+/// the old one (then nothing changes). Other expressions are not rewritten. Saves.
+bool RenameViewSet(CFileSetStore& store, const std::string& oldName, const std::string& newName);
+
+/// Removes a view set; saves.
+bool DeleteViewSet(CFileSetStore& store, const std::string& name);
+
+/// The name of the quick view set of an entity set: the set's name and "的快捷".
+std::string QuickViewSetName(std::string_view setName);
+
+/// Adds the quick view set of an entity set: its quick name, the set's name as expression.
+bool AddQuickViewSet(CFileSetStore& store, const std::string& setName);
+
+}  // namespace ovelin

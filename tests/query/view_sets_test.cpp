@@ -1,0 +1,124 @@
+// The checked view set operations, their saves, and view sets that lead back to themselves.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "query/expression_evaluator.h"
+#include "query/query_test_store.h"
+#include "query/view_sets.h"
+#include "support/test_support.h"
+
+namespace ovelin {
+namespace {
+
+class ViewSets : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("OVELIN_MACHINE_ID", "0a1b2c3d4e5f", 0);
+    ASSERT_TRUE(store_->SaveTo(dataFile_));
+  }
+
+  // The view sets as a fresh load of the data file sees them.
+  std::vector<std::pair<std::string, std::string>> Saved() {
+    CFileSetStore reloaded;
+    EXPECT_TRUE(reloaded.Load(dataFile_));
+    std::vector<std::pair<std::string, std::string>> views;
+    for (const auto& name : ListViewSetNames(reloaded)) views.emplace_back(name, GetViewSetExpression(reloaded, name));
+    return views;
+  }
+
+  test::TempDir dir_;
+  std::string dataFile_ = dir_ / "AllSets.db";
+  std::unique_ptr<CFileSetStore> store_ = test::MakeSampleStore();
+  using Views = std::vector<std::pair<std::string, std::string>>;
+  const Views initial_ = {{"Cond", "A Size>5"}, {"E", "#空集#"}, {"V", "A+B"}, {"W", "A"}};
+};
+
+TEST_F(ViewSets, AddChecksNameAndExpressionThenSaves) {
+  EXPECT_TRUE(AddViewSet(*store_, "New", "A Size>1-B"));
+  EXPECT_EQ(GetViewSetExpression(*store_, "New"), "A Size>1-B");  // as entered, not normalised
+  Views expected = initial_;
+  expected.insert(expected.begin() + 2, {"New", "A Size>1-B"});
+  EXPECT_EQ(Saved(), expected);
+
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"", "A"},          {"A", "B"},   // an entity set's name
+      {"V", "B"},                       // another view set's name
+      {"Bad", "A+"},      {"Bad", "Unknown"}, {"Bad", ""},
+      {"Self", "Self+A"},  // the name does not exist while the expression is checked
+  };
+  for (const auto& [name, expression] : refused) EXPECT_FALSE(AddViewSet(*store_, name, expression)) << name;
+  for (char c : std::string("<>/\\|;:\"?.+-() ^")) {
+    EXPECT_FALSE(AddViewSet(*store_, std::string("x") + c + "y", "A")) << c;
+  }
+  EXPECT_EQ(Saved(), expected);
+  EXPECT_EQ(ViewSetNameExists(*store_, "New").isViewSet, true);
+  EXPECT_EQ(ViewSetNameExists(*store_, "A").isViewSet, false);
+  EXPECT_TRUE(ViewSetNameExists(*store_, "A").used);
+}
+
+TEST_F(ViewSets, UpdateRefusesBadAndSelfReferringExpressions) {
+  ASSERT_TRUE(AddViewSet(*store_, "Outer", "V+C"));
+  EXPECT_FALSE(UpdateViewSetExpression(*store_, "Missing", "A"));
+  EXPECT_FALSE(UpdateViewSetExpression(*store_, "V", "A+"));
+  EXPECT_FALSE(UpdateViewSetExpression(*store_, "V", "V+A"));      // itself
+  EXPECT_FALSE(UpdateViewSetExpression(*store_, "V", "Outer^A"));  // back through Outer
+  EXPECT_EQ(GetViewSetExpression(*store_, "V"), "A+B");
+
+  EXPECT_TRUE(UpdateViewSetExpression(*store_, "V", "B"));
+  EXPECT_EQ(EvaluateExpression(*store_, "Outer")->normalized, "(B+C)");
+  EXPECT_EQ(Saved()[3], (std::pair<std::string, std::string>{"V", "B"}));
+}
+
+TEST_F(ViewSets, RenameAndDelete) {
+  ASSERT_TRUE(AddViewSet(*store_, "Outer", "V+C"));
+  EXPECT_FALSE(RenameViewSet(*store_, "V", ""));
+  EXPECT_FALSE(RenameViewSet(*store_, "V", "A"));
+  EXPECT_FALSE(RenameViewSet(*store_, "V", "W"));
+  EXPECT_FALSE(RenameViewSet(*store_, "V", "a b"));
+  EXPECT_FALSE(RenameViewSet(*store_, "Missing", "Fresh"));
+  EXPECT_TRUE(RenameViewSet(*store_, "V", "V"));  // no change
+
+  EXPECT_TRUE(RenameViewSet(*store_, "V", "Both"));
+  EXPECT_EQ(GetViewSetExpression(*store_, "Both"), "A+B");
+  EXPECT_EQ(GetViewSetExpression(*store_, "Outer"), "V+C");  // not rewritten
+  EXPECT_FALSE(EvaluateExpression(*store_, "Outer"));
+
+  EXPECT_FALSE(DeleteViewSet(*store_, "Missing"));
+  EXPECT_TRUE(DeleteViewSet(*store_, "W"));
+  EXPECT_FALSE(GetItemsByName(*store_, "W"));
+  EXPECT_EQ(Saved(), (Views{{"Both", "A+B"}, {"Cond", "A Size>5"}, {"E", "#空集#"}, {"Outer", "V+C"}}));
+}
+
+TEST_F(ViewSets, QuickViewSet) {
+  EXPECT_EQ(QuickViewSetName("A"), "A的快捷");
+  EXPECT_TRUE(AddQuickViewSet(*store_, "A"));
+  EXPECT_EQ(GetViewSetExpression(*store_, "A的快捷"), "A");
+  EXPECT_FALSE(AddQuickViewSet(*store_, "A"));
+  EXPECT_FALSE(AddQuickViewSet(*store_, "Unknown"));
+}
+
+TEST_F(ViewSets, FailedSaveIsReported) {
+  CFileSetStore unsaved;
+  ASSERT_TRUE(unsaved.LoadXml(test::BuildLibraryXml({{"R", {}, {}, {}}}, {})));
+  EXPECT_FALSE(AddViewSet(unsaved, "New", "R"));  // no data file to write
+}
+
+TEST(ViewSetCycles, FailInsteadOfRecursing) {
+  std::vector<test::ViewSpec> views = {{"Self", "Self+A"}, {"Loop1", "A^Loop2"}, {"Loop2", "(Loop1)"},
+                                       {"Uses", "A+Loop1"}, {"Fine", "A-B"}, {"Twice", "Fine+Fine"}};
+  // A chain of view sets each naming the next: deep but finite nesting.
+  for (int i = 0; i < 80; ++i) views.push_back({"Chain" + std::to_string(i), "Chain" + std::to_string(i + 1)});
+  views.push_back({"Chain80", "A"});
+  auto store = test::MakeSampleStore(views);
+
+  for (const char* expression : {"Self", "Loop1", "Loop2", "Uses", "B+Uses", "Chain0"}) {
+    EXPECT_FALSE(EvaluateExpression(*store, expression)) << expression;
+  }
+  EXPECT_FALSE(GetItemsByName(*store, "Self"));
+  EXPECT_EQ(EvaluateExpression(*store, "Twice")->normalized, "((A-B)+(A-B))");  // used twice, not a cycle
+  EXPECT_EQ(EvaluateExpression(*store, "Chain30")->normalized, "A");
+}
+
+}  // namespace
+}  // namespace ovelin
