@@ -1,0 +1,35 @@
+#include "query/content/lower_case.h"
+
+#include <utf8proc.h>
+
+#include "query/content/unicode_text.h"
+
+namespace ovelin {
+
+std::string LowerCase(std::string_view utf8) {
+  std::string lower;
+  lower.reserve(utf8.size());
+  const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(utf8.data());
+  size_t at = 0;
+  while (at < utf8.size()) {
+    const unsigned char first = bytes[at];
+    if (first < 0x80) {  // ASCII needs no table lookup
+      lower.push_back(static_cast<char>(first >= 'A' && first <= 'Z' ? first + ('a' - 'A') : first));
+      ++at;
+      continue;
+    }
+    utf8proc_int32_t codePoint = 0;
+    const utf8proc_ssize_t length =
+        utf8proc_iterate(bytes + at, static_cast<utf8proc_ssize_t>(utf8.size() - at), &codePoint);
+    if (length <= 0) {
+      AppendCodePoint(lower, kReplacementCharacter);
+      ++at;
+      continue;
+    }
+    AppendCodePoint(lower, static_cast<char32_t>(utf8proc_tolower(codePoint)));
+    at += static_cast<size_t>(length);
+  }
+  return lower;
+}
+
+}  // namespace ovelin

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <thread>
+
+#include "content_test_support.h"
+#include "query/content/office_text.h"
+
+namespace ovelin {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using test::MatchesOnce;
+using test::TempDir;
+using test::WriteScript;
+using test::WriteTextFile;
+
+const std::string kOle2Signature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+
+std::string BrokenOle2File(const std::string& path) {
+  std::string garbage = kOle2Signature;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 251);
+  WriteTextFile(path, garbage);
+  return path;
+}
+
+TEST(OfficeReader, FindsWordsInRealDocuments) {
+  const std::string doc = test::DataFile("content-sample.doc");
+  const std::string xls = test::DataFile("content-sample.xls");
+  CContentMatcher matcher(test::TestOptions());
+  const struct {
+    const std::string& path;
+    const char* keyword;
+    bool found;
+  } cases[] = {
+      {doc, "ovelin zebra", true}, {doc, "größe", true},     {doc, "关键字", true}, {doc, "giraffe", false},
+      {xls, "striped zebra", true}, {xls, "测试单元格", true}, {xls, "über", true},  {xls, "alpha", true},
+      {xls, "\"alpha\"", false},     // cells are not quoted
+      {xls, "alpha42", false},       // a keyword does not run across cells
+      {xls, "giraffe", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(matcher.Matches(c.keyword, c.path), c.found) << c.path << " " << c.keyword;
+}
+
+TEST(OfficeReader, BrokenAndForeignFilesDoNotMatch) {
+  TempDir dir;
+  BrokenOle2File(dir / "broken.doc");
+  BrokenOle2File(dir / "broken.xls");
+  WriteTextFile(dir / "plain.doc", "this is plain text named like a document");
+  WriteTextFile(dir / "short.doc", kOle2Signature.substr(0, 5));
+  WriteTextFile(dir / "empty.xls", "");
+  for (const char* name : {"broken.doc", "broken.xls", "plain.doc", "short.doc", "empty.xls", "missing.doc"}) {
+    EXPECT_FALSE(MatchesOnce("a", dir / name)) << name;
+  }
+}
+
+TEST(OfficeReader, ConverterRunsOnlyForOle2Files) {
+  TempDir dir;
+  ContentOptions options = test::TestOptions();
+  options.catdoc = WriteScript(dir / "catdoc", "echo keyword\n");
+  WriteTextFile(dir / "plain.doc", "keyword");
+  BrokenOle2File(dir / "ole.doc");
+  EXPECT_FALSE(MatchesOnce("keyword", dir / "plain.doc", options));
+  EXPECT_TRUE(MatchesOnce("keyword", dir / "ole.doc", options));
+}
+
+TEST(OfficeReader, ConverterFailureOrCrashIsNoMatch) {
+  TempDir dir;
+  BrokenOle2File(dir / "a.doc");
+  const char* bodies[] = {
+      "echo keyword; exit 1\n",           // failure status after output
+      "echo keyword; kill -SEGV $$\n",    // crash
+      "exec /no/such/program\n",          // cannot start the real work
+  };
+  for (const char* body : bodies) {
+    ContentOptions options = test::TestOptions();
+    options.catdoc = WriteScript(dir / "catdoc", body);
+    EXPECT_FALSE(MatchesOnce("keyword", dir / "a.doc", options)) << body;
+  }
+  ContentOptions options = test::TestOptions();
+  options.catdoc = dir / "not-there";
+  EXPECT_FALSE(MatchesOnce("keyword", dir / "a.doc", options));
+}
+
+TEST(OfficeReader, HangingConverterIsKilledAtTheLimit) {
+  TempDir dir;
+  BrokenOle2File(dir / "a.doc");
+  // The stand-in leaves a grandchild holding the output pipe: the whole group must go.
+  const std::string script = WriteScript(dir / "catdoc", "echo keyword\nsleep 30 &\necho $! > " + (dir / "pid") + "\nwait\n");
+  ::setenv("OVELIN_CATDOC", script.c_str(), 1);
+  ::setenv("OVELIN_CONVERTER_TIMEOUT_MS", "300", 1);
+  CContentMatcher matcher;  // limits from the environment
+  ::unsetenv("OVELIN_CATDOC");
+  ::unsetenv("OVELIN_CONVERTER_TIMEOUT_MS");
+  const auto start = Clock::now();
+  EXPECT_FALSE(matcher.Matches("keyword", dir / "a.doc"));
+  const auto elapsed = Clock::now() - start;
+  EXPECT_GE(elapsed, std::chrono::milliseconds(250));
+  EXPECT_LT(elapsed, std::chrono::seconds(3));
+  // The failure is remembered for the run: a second keyword does not wait again.
+  const auto again = Clock::now();
+  EXPECT_FALSE(matcher.Matches("other", dir / "a.doc"));
+  EXPECT_LT(Clock::now() - again, std::chrono::milliseconds(100));
+  const std::string pid = test::ReadTextFile(dir / "pid");
+  ASSERT_FALSE(pid.empty());
+  const std::string stat = test::ReadTextFile("/proc/" + std::to_string(std::stoi(pid)) + "/stat");
+  EXPECT_TRUE(stat.empty() || stat.find(") Z") != std::string::npos) << stat;  // gone or a zombie
+}
+
+TEST(OfficeReader, OversizedOutputIsNoMatch) {
+  TempDir dir;
+  BrokenOle2File(dir / "a.xls");
+  ContentOptions options = test::TestOptions();
+  options.xls2csv = WriteScript(dir / "xls2csv", "echo keyword; exec yes filler\n");
+  options.converter.maxOutputBytes = 1 << 16;
+  const auto start = Clock::now();
+  EXPECT_FALSE(MatchesOnce("keyword", dir / "a.xls", options));
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+}
+
+TEST(OfficeReader, TextIsConvertedOncePerRun) {
+  TempDir dir;
+  BrokenOle2File(dir / "a.doc");
+  ContentOptions options = test::TestOptions();
+  options.catdoc = WriteScript(dir / "catdoc", "echo run >> " + (dir / "runs") + "\necho 'Alpha BETA'\n");
+  CContentMatcher matcher(options);
+  EXPECT_TRUE(matcher.Matches("alpha", dir / "a.doc"));
+  EXPECT_TRUE(matcher.Matches("beta", dir / "a.doc"));
+  EXPECT_FALSE(matcher.Matches("gamma", dir / "a.doc"));
+  EXPECT_EQ(test::ReadTextFile(dir / "runs"), "run\n");
+  CContentMatcher nextRun(options);
+  EXPECT_TRUE(nextRun.Matches("alpha", dir / "a.doc"));
+  EXPECT_EQ(test::ReadTextFile(dir / "runs"), "run\nrun\n");
+}
+
+TEST(OfficeReader, ConverterSeesPathsAsFilesNotOptions) {
+  TempDir dir;
+  ContentOptions options = test::TestOptions();
+  options.catdoc = WriteScript(dir / "catdoc", "for a; do last=$a; done; echo \"$last\"\n");
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  BrokenOle2File(dir / "-w.doc");
+  EXPECT_TRUE(MatchesOnce("./-w.doc", "-w.doc", options));
+  std::filesystem::current_path(previous);
+}
+
+TEST(RunConverter, StopRequestEndsAWaitingConverter) {
+  std::stop_source source;
+  std::thread stopper([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    source.request_stop();
+  });
+  const auto start = Clock::now();
+  EXPECT_FALSE(RunConverter({"sleep", "30"}, ConverterLimits{}, source.get_token()).has_value());
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+  stopper.join();
+}
+
+}  // namespace
+}  // namespace ovelin

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "query/content/lower_case.h"
+#include "query/content/marked_text.h"
+#include "query/content/unicode_text.h"
+
+namespace ovelin {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(LowerCase, LowersEveryScriptAndKeepsValidUtf8) {
+  const struct {
+    std::string input, expected;
+  } cases[] = {
+      {"Hello WORLD 123", "hello world 123"},
+      {"ÜBER Größe", "über größe"},
+      {"ΣΟΦΊΑ", "σοφία"},                // Greek, simple mapping (no final sigma rule)
+      {"СЛОВО", "слово"},                // Cyrillic
+      {"中文关键字", "中文关键字"},      // no case
+      {"STRASSE ß ẞ", "strasse ß ß"},    // ß stays, capital ẞ lowers to ß
+      {"😀A", "😀a"},                    // four-byte sequence
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LowerCase(c.input), c.expected) << c.input;
+}
+
+TEST(LowerCase, ReplacesInvalidBytesInsteadOfFailing) {
+  const struct {
+    std::string input, expected;
+  } cases[] = {
+      {"A\xFF" "B", "a\xEF\xBF\xBD" "b"},
+      {"\xC3", "\xEF\xBF\xBD"},                               // truncated sequence at the end
+      {"\xE4\xB8" "X", "\xEF\xBF\xBD\xEF\xBF\xBD" "x"},       // truncated in the middle
+      {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // encoded surrogate
+      {std::string("a\0B", 3), std::string("a\0b", 3)},         // NUL is kept, text goes on
+  };
+  for (const auto& c : cases) EXPECT_EQ(LowerCase(c.input), c.expected);
+}
+
+TEST(Utf16ToUtf8, DecodesPairsAndReplacesLoneSurrogates) {
+  EXPECT_EQ(Utf16ToUtf8(std::string("A\0\x2D\x4E", 4), false), "A中");
+  EXPECT_EQ(Utf16ToUtf8(std::string("\0A\x4E\x2D", 4), true), "A中");
+  EXPECT_EQ(Utf16ToUtf8("\x3D\xD8\x00\xDE"s, false), "😀");
+  EXPECT_EQ(Utf16ToUtf8(std::string("\x3D\xD8" "A\0", 4), false), "\xEF\xBF\xBD" "A");  // high without low
+  EXPECT_EQ(Utf16ToUtf8(std::string("\x00\xDE", 2), false), "\xEF\xBF\xBD");           // low alone
+  EXPECT_EQ(Utf16ToUtf8(std::string("A\0B", 3), false), "A");                          // odd byte dropped
+}
+
+TEST(DecodeMarkedText, FollowsTheByteOrderMark) {
+  const struct {
+    std::string bytes, expected;
+  } cases[] = {
+      {std::string("\xFF\xFEH\0i\0", 6), "Hi"},
+      {std::string("\xFE\xFF\0H\0i", 6), "Hi"},
+      {"\xEF\xBB\xBFHi", "Hi"},
+      {"Hi \xC3\xBC", "Hi ü"},  // unmarked: UTF-8
+      {"\xFF", "\xFF"},         // one byte is no mark
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecodeMarkedText(c.bytes), c.expected);
+}
+
+}  // namespace
+}  // namespace ovelin
