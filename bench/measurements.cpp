@@ -7,8 +7,11 @@ const std::vector<Measurement>& AllMeasurements() {
       {"load", MeasureLoad},
       {"save", MeasureSave},
       {"ReadSetTreeItems", MeasureSetTreeRead},
+      {"query root", MeasureRootQuery},
+      {"query mixed", MeasureMixedQuery},
       {"peak memory", MeasurePeakMemory},
       {"data file size", MeasureFileSize},
+      {"archive", MeasureArchive},
   };
   return list;
 }

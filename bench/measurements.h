@@ -23,10 +23,18 @@ BenchRow MeasureLoad(BenchContext& context);
 BenchRow MeasureSave(BenchContext& context);
 /// `ReadSetTreeItems` of the root set against one pass over all `File` elements.
 BenchRow MeasureSetTreeRead(BenchContext& context);
+/// `EvaluateExpression` of the root set's name against one pass over all `File` elements.
+BenchRow MeasureRootQuery(BenchContext& context);
+/// `EvaluateExpression` of an expression with five operators, a view set and two
+/// conditions, beside the same floor.
+BenchRow MeasureMixedQuery(BenchContext& context);
 /// Peak memory of a process that loads the library and reads the root set's
 /// items, against one that only reads, deciphers and parses the file.
 BenchRow MeasurePeakMemory(BenchContext& context);
 /// The size of the data file.
 BenchRow MeasureFileSize(BenchContext& context);
+/// `Archive` of 1,000 small files into one set against renaming them and one
+/// `Save()` of the library.
+BenchRow MeasureArchive(BenchContext& context);
 
 }  // namespace ovelin

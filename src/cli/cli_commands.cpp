@@ -16,7 +16,12 @@ const std::vector<Command>& AllCommands() {
     Append(commands, SetReadCommands());
     Append(commands, SetEditCommands());
     Append(commands, ItemCommands());
+    Append(commands, ArchiveCommands());
+    Append(commands, DeleteCommands());
+    Append(commands, TemplateCommands());
     Append(commands, ConfigCommands());
+    Append(commands, ViewCommands());
+    Append(commands, QueryCommands());
     return commands;
   }();
   return all;

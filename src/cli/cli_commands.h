@@ -38,8 +38,19 @@ std::vector<Command> SetReadCommands();
 std::vector<Command> SetEditCommands();
 /// item show.
 std::vector<Command> ItemCommands();
+/// archive.
+std::vector<Command> ArchiveCommands();
+/// rm-items.
+std::vector<Command> DeleteCommands();
+/// template export|import.
+std::vector<Command> TemplateCommands();
 /// config get|xml|set-xml.
 std::vector<Command> ConfigCommands();
+
+/// view list|show|add|set|rename|rm.
+std::vector<Command> ViewCommands();
+/// query.
+std::vector<Command> QueryCommands();
 
 /// Every command, in the order the help lists them.
 const std::vector<Command>& AllCommands();

@@ -12,24 +12,17 @@ std::string ItemPathOf(const std::string& argument) {
   return !argument.empty() && argument.front() == '/' ? LocalPathToFileUrl(argument) : argument;
 }
 
-std::string ValueName(const std::string& entry) { return entry.substr(0, entry.find(';')); }
-
 int Show(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const std::string path = ItemPathOf(args.positionals[0]);
   const CFileItem item = context.store().FindItemByPath(path);
   if (item.GetPath().empty()) return Fail(kExitFailed, "no item with the path " + path);
   if (context.json()) {
-    Json properties = Json::object();
-    for (const auto& entry : item.GetPropertyValues()) {
-      const std::string name = ValueName(entry);
-      if (!properties.contains(name)) properties[name] = item.GetPropertyValue(name);
-    }
     PrintJson(Json{{"name", item.GetName()},
                    {"path", item.GetPath()},
                    {"description", item.GetDescription()},
                    {"sets", NamesToJson(item.GetOwningSets())},
-                   {"properties", std::move(properties)}});
+                   {"properties", PropertiesToJson(item)}});
     return kExitOk;
   }
   PrintField("name", item.GetName());
@@ -37,7 +30,7 @@ int Show(CliContext& context, const ParsedArgs& args) {
   PrintField("description", item.GetDescription());
   PrintField("sets", JoinNames(item.GetOwningSets()));
   for (const auto& entry : item.GetPropertyValues()) {
-    const std::string name = ValueName(entry);
+    const std::string name(PropertyEntryName(entry));
     PrintField("property", name + ";" + item.GetPropertyValue(name));
   }
   return kExitOk;

@@ -17,5 +17,11 @@ inline constexpr std::string_view kMsgCreateSetFailed = "创建文件集失败�
 inline constexpr std::string_view kMsgPropertyNameIllegal = "属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^";
 inline constexpr std::string_view kMsgParentPropertyConflict = "父集属性命名冲突!";
 inline constexpr std::string_view kMsgPropertyConflict = "属性命名冲突!";
+inline constexpr std::string_view kMsgExpressionError = "查询表达式错误，请检查!";
+inline constexpr std::string_view kMsgAddViewSetFailed =
+    "新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！";
+inline constexpr std::string_view kMsgViewExpressionError = "表达式语法错误，请检查！";
+inline constexpr std::string_view kMsgViewNameError = "名称错误，请检查！";
+inline constexpr std::string_view kMsgDeleteViewSetFailed = "删除视图集失败！";
 
 }  // namespace ovelin::cli

@@ -31,4 +31,13 @@ Json NamesToJson(const NameList& names) {
   return array;
 }
 
+Json PropertiesToJson(const CFileItem& item) {
+  Json properties = Json::object();
+  for (const auto& entry : item.GetPropertyValues()) {
+    const std::string name(PropertyEntryName(entry));
+    if (!properties.contains(name)) properties[name] = item.GetPropertyValue(name);
+  }
+  return properties;
+}
+
 }  // namespace ovelin::cli

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/file_item.h"
 #include "store/name_list.h"
 
 namespace ovelin::cli {
@@ -27,6 +28,9 @@ void PrintJson(const Json& document);
 int Fail(int code, std::string_view message);
 /// Writes a message line to stderr; the command goes on.
 void Warn(std::string_view message);
+
+/// An item's property values as a JSON object (name -> value, first entry of a name wins).
+Json PropertiesToJson(const CFileItem& item);
 
 /// A list of names as a JSON array.
 Json NamesToJson(const NameList& names);

@@ -16,6 +16,7 @@
 #include "store/item_list.h"
 #include "store/name_list.h"
 #include "store/property_definition.h"
+#include "store/root_item_index.h"
 
 namespace ovelin {
 
@@ -118,7 +119,7 @@ class CFileSetStore {
   /// Rewrites the `Elements` of the set named by the list's name.
   void WriteSetElements(const ItemList& items);
   /// The items of the root set and its descendants.
-  const ItemList& GetRootItems() const { return rootItems_; }
+  const ItemList& GetRootItems() const { return rootItems_.List(); }
   /// Inserts or replaces an item of the root item list.
   void PutRootItem(const CFileItem& item);
   /// Removes an item from the root item list.
@@ -173,7 +174,7 @@ class CFileSetStore {
   bool DeleteFileSetRecursive(const std::string& name, bool deleteFiles);
 
   pugi::xml_document doc_;
-  ItemList rootItems_;
+  RootItemIndex rootItems_;
   std::string dataFilePath_;
   mutable std::unordered_map<std::string, pugi::xml_node> setIndex_;
   mutable bool indexValid_ = false;

@@ -164,7 +164,7 @@ std::optional<ItemList> CFileSetStore::ReadSetTreeItems(const std::string& name)
 
 void CFileSetStore::RebuildRootItems() {
   const std::string root = GetRootName();
-  rootItems_ = ReadSetTreeItems(root).value_or(ItemList(root));
+  rootItems_.Reset(ReadSetTreeItems(root).value_or(ItemList(root)));
 }
 
 CFileItem CFileSetStore::FindItemByPath(std::string_view path) const {
@@ -182,13 +182,7 @@ NameList CFileSetStore::CollectOwningSets(const ItemList& items) const {
   return sets;
 }
 
-void CFileSetStore::PutRootItem(const CFileItem& item) {
-  if (CFileItem* known = rootItems_.Find(item.GetPath())) {
-    *known = item;
-    return;
-  }
-  rootItems_.Insert(item);
-}
+void CFileSetStore::PutRootItem(const CFileItem& item) { rootItems_.Put(item); }
 
 void CFileSetStore::RemoveRootItem(std::string_view path) { rootItems_.Remove(path); }
 

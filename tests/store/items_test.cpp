@@ -166,3 +166,31 @@ TEST_F(Items, ValuesOfTheSetVisitedLastWinAsInRepeatedMerging) {
 
 }  // namespace
 }  // namespace ovelin
+
+namespace ovelin {
+namespace {
+
+TEST(RootItemIndex, BufferedAdditionsBehaveLikeASortedList) {
+  RootItemIndex index;
+  ItemList start("root");
+  start.Insert(CFileItem("m", "file:///m"));
+  index.Reset(start);
+  for (const char* path : {"file:///z", "file:///a", "file:///q", "file:///B"}) index.Put(CFileItem("n", path));
+  ASSERT_TRUE(index.Find("file:///q"));
+  index.Put(CFileItem("renamed", "file:///q"));
+  index.Put(CFileItem("renamed", "file:///m"));
+  index.Put(CFileItem("", "file:///no-name"));
+  EXPECT_EQ(index.Find("file:///q")->GetName(), "renamed");
+  EXPECT_TRUE(index.Remove("file:///a"));
+  EXPECT_FALSE(index.Remove("file:///a"));
+  EXPECT_TRUE(index.Find("file:///z"));  // still found after a removal moved it in the buffer
+  EXPECT_EQ(test::Paths(index.List()),
+            (std::vector<std::string>{"file:///B", "file:///m", "file:///q", "file:///z"}));
+  EXPECT_EQ(index.List().GetName(), "root");
+  EXPECT_EQ(index.Find("file:///m")->GetName(), "renamed");
+  EXPECT_TRUE(index.Remove("file:///m"));
+  EXPECT_EQ(index.List().size(), 3u);
+}
+
+}  // namespace
+}  // namespace ovelin

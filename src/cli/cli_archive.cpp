@@ -1,0 +1,143 @@
+// The archive command: moves files into the store paths of their sets and records
+// them, through the archiving engine, without a dialog.
+
+#include <filesystem>
+
+#include "cli/cli_commands.h"
+#include "cli/cli_filing_batch.h"
+#include "cli/cli_filing_progress.h"
+#include "cli/cli_input.h"
+#include "cli/cli_output.h"
+#include "cli/cli_set_checks.h"
+#include "filing/archive_engine.h"
+#include "filing/url_parts.h"
+
+namespace ovelin::cli {
+namespace {
+
+constexpr const char* kItemOptions[] = {"--name", "--description", "--set", "--store-set", "--base", "--prop"};
+
+int ChooseErrorAnswer(const ParsedArgs& args, ErrorChoice& answer) {
+  const std::string choice = args.Last("--on-error").value_or("ignore");
+  if (choice == "ignore") {
+    answer = ErrorChoice::Ignore;
+  } else if (choice == "abort") {
+    answer = ErrorChoice::Abort;
+  } else {
+    return Fail(kExitUsage, "--on-error takes ignore or abort, not " + choice);
+  }
+  return kExitOk;
+}
+
+// Item options without a TARGET would silently do nothing.
+int CheckItemOptionsHaveTargets(const ParsedArgs& args) {
+  if (!args.positionals.empty()) return kExitOk;
+  for (const char* option : kItemOptions) {
+    if (args.Has(option)) return Fail(kExitUsage, std::string(option) + " applies to TARGETs, and none was given");
+  }
+  if (!args.Has("--batch")) return Fail(kExitUsage, "nothing to archive: give TARGETs or --batch FILE");
+  return kExitOk;
+}
+
+int ReadBatch(const ParsedArgs& args, PigeonholeBatch& batch) {
+  const auto file = args.Last("--batch");
+  if (!file) return kExitOk;
+  const auto text = ReadInputText(*file);
+  if (!text) return Fail(kExitFailed, "cannot read " + *file);
+  return AppendJsonRecords(*text, *file == "-" ? "the batch on stdin" : *file, batch);
+}
+
+// A local path typed on the command line that names nothing is a typing error;
+// archiving it would record an item without a file.
+int CheckLocalTargetsExist(const ParsedArgs& args) {
+  for (const auto& target : args.positionals) {
+    if (!IsLocalTarget(target)) continue;
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(NormalLocalPath(target), ec))) {
+      return Fail(kExitFailed, "no such file or folder: " + target);
+    }
+  }
+  return kExitOk;
+}
+
+// Every set a record names must exist before anything moves.
+int CheckRecordSets(const CFileSetStore& store, const PigeonholeBatch& batch) {
+  for (const auto& record : batch) {
+    for (const auto& name : SplitNames(record.BelongSets)) {
+      if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
+    }
+    if (record.PigPathSet.empty()) continue;
+    if (int rc = CheckSetExists(store, record.PigPathSet); rc != kExitOk) return rc;
+  }
+  return kExitOk;
+}
+
+void PrintArchived(const CliContext& context, const ArchiveResult& result) {
+  if (!context.json()) {
+    for (const auto& item : result.items) PrintLine(item.oldUrl + "\t" + item.newUrl);
+    return;
+  }
+  Json items = Json::array();
+  for (const auto& item : result.items) {
+    items.push_back(Json{{"old", item.oldUrl}, {"new", item.newUrl}, {"sets", NamesToJson(item.sets)}});
+  }
+  PrintJson(items);
+}
+
+int Run(CliContext& context, const ParsedArgs& args) {
+  ErrorChoice answer = ErrorChoice::Ignore;
+  if (int rc = ChooseErrorAnswer(args, answer); rc != kExitOk) return rc;
+  if (int rc = CheckItemOptionsHaveTargets(args); rc != kExitOk) return rc;
+  PigeonholeBatch batch;
+  if (int rc = ReadBatch(args, batch); rc != kExitOk) return rc;
+  if (int rc = AppendTargetRecords(args, batch); rc != kExitOk) return rc;
+  if (int rc = CheckLocalTargetsExist(args); rc != kExitOk) return rc;
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  CFileSetStore& store = context.store();
+  if (int rc = CheckRecordSets(store, batch); rc != kExitOk) return rc;
+
+  CliFilingProgress progress(answer);
+  const ArchiveResult result = Archive(store, batch, &progress);
+  PrintArchived(context, result);
+  if (result.aborted) {
+    Warn("archiving stopped after " + std::to_string(result.items.size()) + " of " + std::to_string(batch.size()) +
+         " items");
+  }
+  if (!result.saved) return Fail(kExitFailed, "cannot save the data file " + store.GetDataFilePath());
+  return progress.errors() == 0 ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+std::vector<Command> ArchiveCommands() {
+  return {
+      {"archive", "",
+       "[--batch FILE] [--name N] [--description D] [--set S]... [--store-set S] [--base PATH] "
+       "[--prop NAME=VALUE]... [--on-error ignore|abort] [TARGET...]",
+       "Moves files into the store path of a set and records them in their sets.",
+       {{"--batch", true},
+        {"--name", true},
+        {"--description", true},
+        {"--set", true},
+        {"--store-set", true},
+        {"--base", true},
+        {"--prop", true},
+        {"--on-error", true}},
+       0,
+       kAnyCount,
+       Run,
+       "TARGET is a local path or a URL; only local files and folders are moved, into the store\n"
+       "path of --store-set (not moved without it), re-creating the folders below the last piece\n"
+       "of --base (default: the file itself). A name that is taken gets a UTC time stamp; nothing\n"
+       "is ever replaced. The item joins the most specific of the --set sets (the root set when\n"
+       "none), placed further down by its --prop values. The item options apply to every TARGET;\n"
+       "--name defaults to the file name, or the URL.\n"
+       "--batch FILE (\"-\": stdin) reads a JSON array of records with the fields Name, Description,\n"
+       "BelongSets, PigPathSet, Url, BasePath and PropValueAry (an array of \"name;value\").\n"
+       "A file that cannot be moved stays where it is and is still recorded (--on-error ignore,\n"
+       "the default), or stops the batch (--on-error abort); either way the exit code is 1.\n"
+       "Prints one line per item: old URL, a tab, new URL."},
+  };
+}
+
+}  // namespace ovelin::cli

@@ -1,0 +1,30 @@
+#pragma once
+// The archiving batch of the archive command: records built from TARGET operands
+// and the item options, or read from a JSON document. Each function returns
+// kExitOk, or an exit code after printing the message.
+
+#include <string>
+
+#include "cli/cli_args.h"
+#include "filing/pigeonhole_item.h"
+
+namespace ovelin::cli {
+
+/// Whether a command-line target is a local path rather than a URL: it starts
+/// with "/" or holds no "://".
+bool IsLocalTarget(const std::string& target);
+
+/// A local path made absolute and lexically normal, without a trailing "/".
+std::string NormalLocalPath(const std::string& path);
+
+/// Appends one record per TARGET operand, with --name, --description, --set,
+/// --store-set, --base and --prop applied to each.
+int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch);
+
+/// Appends the records of a JSON array of objects with the fields Name,
+/// Description, BelongSets, PigPathSet, Url, BasePath (strings) and PropValueAry
+/// (strings "name;value"); `source` names the document in messages. Url is
+/// required; a document of any other shape appends nothing.
+int AppendJsonRecords(const std::string& text, const std::string& source, PigeonholeBatch& batch);
+
+}  // namespace ovelin::cli

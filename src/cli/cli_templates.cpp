@@ -1,0 +1,50 @@
+// The template commands: template export|import.
+
+#include "cli/cli_commands.h"
+#include "cli/cli_input.h"
+#include "cli/cli_output.h"
+#include "filing/templates.h"
+
+namespace ovelin::cli {
+namespace {
+
+int Export(CliContext& context, const ParsedArgs& args) {
+  const std::string path = AbsolutePath(args.positionals[0]);
+  const std::string branch = args.Last("--branch").value_or("");
+  if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
+  const CFileSetStore& store = context.store();
+  if (!branch.empty() && !store.FindFileSet(branch)) {
+    Warn("no entity set named \"" + branch + "\"");
+    return Fail(kExitFailed, kTemplateExportFailed);
+  }
+  if (!ExportTemplate(store, path, branch)) return Fail(kExitFailed, kTemplateExportFailed);
+  if (context.json()) {
+    PrintJson(Json(kTemplateExportSucceeded));
+  } else {
+    PrintLine(kTemplateExportSucceeded);
+  }
+  return kExitOk;
+}
+
+int Import(CliContext& context, const ParsedArgs& args) {
+  const std::string path = AbsolutePath(args.positionals[0]);
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  if (!ImportTemplate(context.store(), path)) return Fail(kExitFailed, kTemplateImportFailed);
+  return kExitOk;
+}
+
+}  // namespace
+
+std::vector<Command> TemplateCommands() {
+  return {
+      {"template", "export", "FILE [--branch SET]",
+       "Writes the set structure (no items, no view sets) to a template file.", {{"--branch", true}}, 1, 1, Export,
+       "Without --branch the whole tree; with it the set, its descendants and its ancestors.\n"
+       "The file opens on any machine."},
+      {"template", "import", "FILE", "Merges the sets of a template file under the root set.", {}, 1, 1, Import,
+       "A set whose name exists is linked under its template parent and takes the template's\n"
+       "definitions; a name used by a view set is skipped with its subtree."},
+  };
+}
+
+}  // namespace ovelin::cli

@@ -1,0 +1,86 @@
+// View set commands: view list|show|add|set|rename|rm.
+
+#include "cli/cli_commands.h"
+#include "cli/cli_messages.h"
+#include "cli/cli_output.h"
+#include "query/view_sets.h"
+
+namespace ovelin::cli {
+namespace {
+
+int CheckViewExists(const CFileSetStore& store, const std::string& name) {
+  if (store.HasViewSet(name)) return kExitOk;
+  return Fail(kExitFailed, "no view set named " + name);
+}
+
+int List(CliContext& context, const ParsedArgs&) {
+  if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
+  const NameList names = ListViewSetNames(context.store());
+  if (context.json()) {
+    PrintJson(NamesToJson(names));
+    return kExitOk;
+  }
+  for (const auto& name : names) PrintLine(name);
+  return kExitOk;
+}
+
+int Show(CliContext& context, const ParsedArgs& args) {
+  if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
+  const std::string& name = args.positionals[0];
+  if (int rc = CheckViewExists(context.store(), name); rc != kExitOk) return rc;
+  const std::string expression = GetViewSetExpression(context.store(), name);
+  if (context.json()) {
+    PrintJson(Json(expression));
+  } else {
+    PrintLine(expression);
+  }
+  return kExitOk;
+}
+
+// The view set operations save the data file themselves when they succeed.
+int Add(CliContext& context, const ParsedArgs& args) {
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  if (!AddViewSet(context.store(), args.positionals[0], args.positionals[1])) {
+    return Fail(kExitFailed, kMsgAddViewSetFailed);
+  }
+  return kExitOk;
+}
+
+int Set(CliContext& context, const ParsedArgs& args) {
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  const std::string& name = args.positionals[0];
+  if (int rc = CheckViewExists(context.store(), name); rc != kExitOk) return rc;
+  if (!UpdateViewSetExpression(context.store(), name, args.positionals[1])) {
+    return Fail(kExitFailed, kMsgViewExpressionError);
+  }
+  return kExitOk;
+}
+
+int Rename(CliContext& context, const ParsedArgs& args) {
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  const std::string& oldName = args.positionals[0];
+  if (int rc = CheckViewExists(context.store(), oldName); rc != kExitOk) return rc;
+  if (!RenameViewSet(context.store(), oldName, args.positionals[1])) return Fail(kExitFailed, kMsgViewNameError);
+  return kExitOk;
+}
+
+int Remove(CliContext& context, const ParsedArgs& args) {
+  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  if (!DeleteViewSet(context.store(), args.positionals[0])) return Fail(kExitFailed, kMsgDeleteViewSetFailed);
+  return kExitOk;
+}
+
+}  // namespace
+
+std::vector<Command> ViewCommands() {
+  return {
+      {"view", "list", "", "Lists the view set names in name order.", {}, 0, 0, List},
+      {"view", "show", "NAME", "Prints the stored expression of a view set.", {}, 1, 1, Show},
+      {"view", "add", "NAME EXPR", "Adds a view set; the expression must evaluate.", {}, 2, 2, Add},
+      {"view", "set", "NAME EXPR", "Replaces a view set's expression; the new one must evaluate.", {}, 2, 2, Set},
+      {"view", "rename", "OLD NEW", "Renames a view set; other expressions keep the old name.", {}, 2, 2, Rename},
+      {"view", "rm", "NAME", "Deletes a view set.", {}, 1, 1, Remove},
+  };
+}
+
+}  // namespace ovelin::cli

@@ -1,0 +1,187 @@
+// archive: moving files into store paths and recording them, from options and from JSON batches.
+
+#include <filesystem>
+#include <regex>
+
+#include "cli/cli_filing_fixture.h"
+#include "store/data_file.h"
+
+namespace ovelin::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+using Strings = std::vector<std::string>;
+
+constexpr const char* kRoot = "我的文档";
+
+std::string Moved(const std::string& from, const std::string& to) { return FileUrl(from) + "\t" + FileUrl(to); }
+
+bool IsFile(const std::string& path) { return fs::is_regular_file(path); }
+
+using CliArchiveTest = CliFilingTest;
+
+TEST_F(CliArchiveTest, MovesFilesBelowTheBaseFolderAndRecordsThemWithTheirValues) {
+  Ok({"set", "add", "Tax", "--parent", "Docs", "--prop", "Year;NUMBER;2000;2100;0"});
+  const std::string a = Source("2024/sub/a.txt", "alpha");
+  const std::string b = Source("2024/b c.txt", "beta");
+  const std::string out = Ok({"archive", "--set", "Tax", "--store-set", "Tax", "--base", src_ + "/2024", "--prop",
+                              "Year=2024", "--description", "tax papers", a, b});
+
+  const std::string aNew = docs_ + "/Tax/2024/sub/a.txt";
+  const std::string bNew = docs_ + "/Tax/2024/b c.txt";
+  EXPECT_EQ(Lines(out), (Strings{Moved(a, aNew), Moved(b, bNew)}));
+  EXPECT_EQ(ReadTextFile(aNew), "alpha");
+  ExpectEachOnce({"alpha", "beta"});
+  EXPECT_EQ(Item(aNew), (Json{{"name", "a.txt"},
+                              {"path", FileUrl(aNew)},
+                              {"description", "tax papers"},
+                              {"sets", {"Tax"}},
+                              {"properties", {{"Year", "2024"}}}}));
+  EXPECT_EQ(Item(bNew)["name"], "b c.txt");
+  EXPECT_TRUE(Item(a).is_null());
+  // The data file holds the new URLs only.
+  const std::string xml = Ok({"dump"});
+  EXPECT_NE(xml.find(FileUrl(bNew)), std::string::npos);
+  EXPECT_EQ(xml.find(FileUrl(a)), std::string::npos);
+}
+
+TEST_F(CliArchiveTest, TakenNameGetsAUtcTimeStampAndNothingIsReplaced) {
+  const std::string first = Source("x/a.txt", "first");
+  const std::string second = Source("y/a.txt", "second");
+  const auto lines = Lines(Ok({"archive", "--store-set", "Docs", first, second}));
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], Moved(first, docs_ + "/a.txt"));
+  const std::string prefix = FileUrl(second) + "\t" + FileUrl(docs_) + "/a_";
+  ASSERT_EQ(lines[1].rfind(prefix, 0), 0u) << lines[1];
+  const std::string stamped = lines[1].substr(prefix.size());
+  EXPECT_TRUE(std::regex_match(stamped, std::regex("20[0-9]{12}\\.txt"))) << stamped;
+
+  EXPECT_EQ(ReadTextFile(docs_ + "/a.txt"), "first");
+  EXPECT_EQ(ReadTextFile(docs_ + "/a_" + stamped), "second");
+  ExpectEachOnce({"first", "second"});
+  EXPECT_EQ(Item(docs_ + "/a_" + stamped)["sets"], Json{kRoot});
+}
+
+TEST_F(CliArchiveTest, BatchFromStdinAndWebAddresses) {
+  Ok({"set", "add", "Sub", "--parent", "Docs"});
+  const std::string a = Source("deep/a b.txt", "alpha");
+  const std::string web = "https://example.org/page?id=1";
+  const Json batch = {{{"Name", "Alpha"},
+                       {"Description", "first"},
+                       {"BelongSets", "Docs;Sub"},
+                       {"PigPathSet", "Sub"},
+                       {"Url", FileUrl(a)},
+                       {"BasePath", src_},
+                       {"PropValueAry", Json::array()}},
+                      {{"Name", "Example"}, {"Url", web}, {"BelongSets", "Docs"}}};
+  const auto result = Cli({"--json", "archive", "--batch", "-"}, batch.dump());
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+
+  const std::string aNew = docs_ + "/Sub/src/deep/a b.txt";
+  // Of Docs and its child Sub only the more specific Sub holds the item.
+  EXPECT_EQ(Json::parse(result.out), (Json{{{"old", FileUrl(a)}, {"new", FileUrl(aNew)}, {"sets", {"Sub"}}},
+                                           {{"old", web}, {"new", web}, {"sets", {"Docs"}}}}));
+  EXPECT_EQ(Item(aNew)["name"], "Alpha");
+  EXPECT_EQ(Item(web)["name"], "Example");
+  ExpectEachOnce({"alpha"});
+
+  // A web address is never moved; archiving it again replaces name and sets.
+  EXPECT_EQ(Ok({"archive", "--name", "Renamed", "--set", "Sub", "--store-set", "Docs", web}), web + "\t" + web + "\n");
+  EXPECT_EQ(Item(web)["name"], "Renamed");
+  EXPECT_EQ(Item(web)["sets"], Json{"Sub"});
+}
+
+TEST_F(CliArchiveTest, FailedMoveIsIgnoredOrStopsTheBatch) {
+  WriteTextFile(tmp_ / "blocker", "");  // no folder can be made below a file
+  Ok({"set", "add", "Broken", "--path", tmp_ / "blocker/inside"});
+  for (const bool abort : {false, true}) {
+    SCOPED_TRACE(abort ? "abort" : "ignore");
+    const std::string tag = abort ? "abort-" : "ignore-";
+    const std::string g1 = Source(tag + "g1.txt", tag + "g1");
+    const std::string bad = Source(tag + "bad.txt", tag + "bad");
+    const std::string g2 = Source(tag + "g2.txt", tag + "g2");
+    const Json batch = {{{"Url", FileUrl(g1)}, {"PigPathSet", "Docs"}},
+                        {{"Url", FileUrl(bad)}, {"PigPathSet", "Broken"}},
+                        {{"Url", FileUrl(g2)}, {"PigPathSet", "Docs"}}};
+    const auto result = Cli({"archive", "--on-error", abort ? "abort" : "ignore", "--batch", "-"}, batch.dump());
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("移动文件失败:\n" + FileUrl(bad)), std::string::npos) << result.err;
+    EXPECT_TRUE(IsFile(bad));
+    EXPECT_FALSE(Item(docs_ + "/" + tag + "g1.txt").is_null());  // saved also after an abort
+    if (abort) {
+      EXPECT_EQ(Lines(result.out), Strings{Moved(g1, docs_ + "/" + tag + "g1.txt")});
+      EXPECT_TRUE(Item(bad).is_null());
+      EXPECT_TRUE(IsFile(g2));
+    } else {
+      EXPECT_EQ(Lines(result.out), (Strings{Moved(g1, docs_ + "/" + tag + "g1.txt"), Moved(bad, bad),
+                                            Moved(g2, docs_ + "/" + tag + "g2.txt")}));
+      EXPECT_EQ(Item(bad)["sets"], Json{kRoot});  // still recorded, at its old place
+    }
+    ExpectEachOnce({tag + "g1", tag + "bad", tag + "g2"});
+  }
+}
+
+TEST_F(CliArchiveTest, RefusesBadInputBeforeAnythingMoves) {
+  const std::string a = Source("a.txt", "alpha");
+  const std::string url = FileUrl(a);
+  struct Case {
+    Strings args;
+    std::string input;
+    int exitCode;
+    std::string message;
+  };
+  const Strings batch = {"archive", "--batch", "-"};
+  const std::vector<Case> cases = {
+      {batch, "[{\"Url\": ", 2, "not a valid JSON document"},
+      {batch, "{\"Url\": \"" + url + "\"}", 2, "JSON array"},
+      {batch, "[\"" + url + "\"]", 2, "record 1 is not a JSON object"},
+      {batch, "[{\"Url\": \"" + url + "\", \"Nmae\": \"x\"}]", 2, "unknown field \"Nmae\""},
+      {batch, "[{\"Url\": \"" + url + "\"}, {\"Name\": \"x\"}]", 2, "record 2: Url is missing"},
+      {batch, "[{\"Url\": \"" + url + "\", \"PropValueAry\": [\"Year\"]}]", 2, "PropValueAry"},
+      {batch, "[{\"Url\": \"" + a + "\"}]", 2, "local path"},
+      {batch, "[{\"Url\": \"" + url + "\", \"PigPathSet\": \"Docs\"}, {\"Url\": \"https://x.org/\", \"BelongSets\": \"Docs;Nope\"}]",
+       1, "no entity set named \"Nope\""},
+      {{"archive", "--set", "Docs", "--set", "Nope", a}, "", 1, "no entity set named \"Nope\""},
+      {{"archive", "--store-set", "Nope", a}, "", 1, "no entity set named \"Nope\""},
+      {{"archive", "--store-set", "Docs", a, tmp_ / "missing.txt"}, "", 1, "no such file or folder"},
+      {{"archive", "--on-error", "retry", a}, "", 2, "--on-error"},
+      {{"archive", "--prop", "Year", a}, "", 2, "NAME=VALUE"},
+      {{"archive", "--batch", "-", "--store-set", "Docs"}, "[]", 2, "--store-set applies to TARGETs"},
+      {{"archive"}, "", 2, "nothing to archive"},
+  };
+  const std::string before = DataBytes();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input.empty() ? c.args.back() : c.input);
+    const auto result = Cli(c.args, c.input);
+    EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(IsFile(a));
+    EXPECT_EQ(DataBytes(), before);
+  }
+}
+
+TEST_F(CliArchiveTest, FilingCommandsTakeTheWriterLock) {
+  const std::string a = Source("a.txt", "alpha");
+  const std::string tpl = tmp_ / "all.tpl";
+  Ok({"template", "export", tpl});
+  const std::string before = DataBytes();
+  DataFileLock lock;
+  ASSERT_EQ(lock.TryAcquire(data_), DataFileLock::Result::Acquired);
+  for (const auto& command : std::vector<Strings>{{"archive", "--store-set", "Docs", a},
+                                                  {"rm-items", a},
+                                                  {"template", "import", tpl}}) {
+    SCOPED_TRACE(command[0]);
+    const auto result = Cli(command);
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+  }
+  EXPECT_TRUE(IsFile(a));
+  EXPECT_EQ(DataBytes(), before);
+  // Exporting changes nothing and needs no lock.
+  EXPECT_EQ(Cli({"template", "export", tpl}).exitCode, 0);
+}
+
+}  // namespace
+}  // namespace ovelin::test
