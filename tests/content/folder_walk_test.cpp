@@ -66,7 +66,7 @@ TEST_F(FolderWalk, SymbolicLinkLoopsEnd) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(MatchesOnce("nothing", dir.path()));
   EXPECT_TRUE(MatchesOnce("deep secret", dir / "Projects"));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST_F(FolderWalk, DepthIsBounded) {

@@ -88,7 +88,9 @@ TEST(OfficeReader, HangingConverterIsKilledAtTheLimit) {
   TempDir dir;
   BrokenOle2File(dir / "a.doc");
   // The stand-in leaves a grandchild holding the output pipe: the whole group must go.
-  const std::string script = WriteScript(dir / "catdoc", "echo keyword\nsleep 30 &\necho $! > " + (dir / "pid") + "\nwait\n");
+  const std::string script = WriteScript(dir / "catdoc", "echo run >> " + (dir / "runs") +
+                                                             "\necho keyword\nsleep 30 &\necho $! > " +
+                                                             (dir / "pid") + "\nwait\n");
   ::setenv("OVELIN_CATDOC", script.c_str(), 1);
   ::setenv("OVELIN_CONVERTER_TIMEOUT_MS", "300", 1);
   CContentMatcher matcher;  // limits from the environment
@@ -96,16 +98,20 @@ TEST(OfficeReader, HangingConverterIsKilledAtTheLimit) {
   ::unsetenv("OVELIN_CONVERTER_TIMEOUT_MS");
   const auto start = Clock::now();
   EXPECT_FALSE(matcher.Matches("keyword", dir / "a.doc"));
-  const auto elapsed = Clock::now() - start;
-  EXPECT_GE(elapsed, std::chrono::milliseconds(250));
-  EXPECT_LT(elapsed, std::chrono::seconds(3));
-  // The failure is remembered for the run: a second keyword does not wait again.
-  const auto again = Clock::now();
+  // Far below the stand-in's 30 s: the limit ended it, not the stand-in itself.
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(20));
+  // The failure is remembered for the run: a second keyword does not start the converter again.
   EXPECT_FALSE(matcher.Matches("other", dir / "a.doc"));
-  EXPECT_LT(Clock::now() - again, std::chrono::milliseconds(100));
+  EXPECT_EQ(test::ReadTextFile(dir / "runs"), "run\n");
   const std::string pid = test::ReadTextFile(dir / "pid");
   ASSERT_FALSE(pid.empty());
-  const std::string stat = test::ReadTextFile("/proc/" + std::to_string(std::stoi(pid)) + "/stat");
+  // The grandchild was killed with its group; give the kernel a moment to end it.
+  const std::string statPath = "/proc/" + std::to_string(std::stoi(pid)) + "/stat";
+  std::string stat = test::ReadTextFile(statPath);
+  for (int i = 0; i < 100 && !stat.empty() && stat.find(") Z") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    stat = test::ReadTextFile(statPath);
+  }
   EXPECT_TRUE(stat.empty() || stat.find(") Z") != std::string::npos) << stat;  // gone or a zombie
 }
 
@@ -117,7 +123,7 @@ TEST(OfficeReader, OversizedOutputIsNoMatch) {
   options.converter.maxOutputBytes = 1 << 16;
   const auto start = Clock::now();
   EXPECT_FALSE(MatchesOnce("keyword", dir / "a.xls", options));
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST(OfficeReader, TextIsConvertedOncePerRun) {
@@ -154,7 +160,7 @@ TEST(RunConverter, StopRequestEndsAWaitingConverter) {
   });
   const auto start = Clock::now();
   EXPECT_FALSE(RunConverter({"sleep", "30"}, ConverterLimits{}, source.get_token()).has_value());
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(20));
   stopper.join();
 }
 

@@ -1,0 +1,60 @@
+#include "shell/app/hand_over_connection.h"
+
+#include <QLocalSocket>
+#include <QtEndian>
+
+#include "shell/app/pipe_message.h"
+
+namespace ovelin {
+namespace {
+
+// A client that does not deliver its message within this time is dropped, so a
+// stalled writer cannot keep a connection open for ever.
+constexpr int kReadTimeoutMs = 10000;
+
+}  // namespace
+
+CHandOverConnection::CHandOverConnection(QLocalSocket* socket, QObject* parent) : QObject(parent), socket_(socket) {
+  socket_->setParent(this);
+  connect(socket_, &QLocalSocket::readyRead, this, &CHandOverConnection::readAvailable);
+  connect(socket_, &QLocalSocket::disconnected, this, &CHandOverConnection::finish);
+  deadline_.setSingleShot(true);
+  connect(&deadline_, &QTimer::timeout, this, &CHandOverConnection::refuse);
+  deadline_.start(kReadTimeoutMs);
+  // Bytes may already be waiting; read them once the owner has connected to us.
+  QMetaObject::invokeMethod(this, &CHandOverConnection::readAvailable, Qt::QueuedConnection);
+}
+
+void CHandOverConnection::readAvailable() {
+  if (done_) return;
+  buffer_ += socket_->readAll();
+  if (expected_ < 0) {
+    if (buffer_.size() < 4) return;
+    expected_ = qFromLittleEndian<quint32>(buffer_.constData());
+    buffer_.remove(0, 4);
+    if (expected_ > kMaxPipeMessageBytes) return refuse();
+  }
+  if (buffer_.size() < expected_) return;
+
+  done_ = true;
+  deadline_.stop();
+  const QByteArray body = buffer_.left(expected_);
+  socket_->write(QByteArray(kPipeReplyBytes, '\0'));
+  socket_->flush();
+  socket_->disconnectFromServer();
+  emit messageRead(body);
+}
+
+void CHandOverConnection::refuse() {
+  done_ = true;
+  deadline_.stop();
+  socket_->abort();
+  deleteLater();
+}
+
+void CHandOverConnection::finish() {
+  deadline_.stop();
+  deleteLater();
+}
+
+}  // namespace ovelin

@@ -1,0 +1,59 @@
+#include "shell/app/instance_server.h"
+
+#include <QLocalSocket>
+
+#include "shell/app/hand_over_connection.h"
+#include "shell/app/runtime_folder.h"
+
+namespace ovelin {
+namespace {
+
+constexpr int kConnectProbeMs = 500;
+
+}  // namespace
+
+CInstanceServer::CInstanceServer(QString socketPath, QObject* parent)
+    : QObject(parent), socketPath_(socketPath.isEmpty() ? ChannelSocketPath() : std::move(socketPath)) {
+  connect(&server_, &QLocalServer::newConnection, this, &CInstanceServer::acceptConnections);
+}
+
+CInstanceServer::~CInstanceServer() { server_.close(); }
+
+CInstanceServer::Claim CInstanceServer::ClaimInstance() {
+  if (socketPath_.isEmpty()) return Claim::Failed;
+  // The lock is held for the whole run; a lock left by a process that died is
+  // recognised by its process id and taken over.
+  lock_ = std::make_unique<QLockFile>(socketPath_ + QStringLiteral(".lock"));
+  lock_->setStaleLockTime(0);
+  if (!lock_->tryLock(0)) {
+    const bool busy = lock_->error() == QLockFile::LockFailedError;
+    lock_.reset();
+    return busy ? Claim::OtherRunning : Claim::Failed;
+  }
+  // An instance that does not use the lock may still own the socket.
+  if (AnotherInstanceAnswers()) {
+    lock_.reset();
+    return Claim::OtherRunning;
+  }
+  // Nobody answers: whatever is left at the path is a stale socket.
+  QLocalServer::removeServer(socketPath_);
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
+  return server_.listen(socketPath_) ? Claim::Owned : Claim::Failed;
+}
+
+bool CInstanceServer::AnotherInstanceAnswers() const {
+  QLocalSocket probe;
+  probe.connectToServer(socketPath_);
+  const bool answered = probe.waitForConnected(kConnectProbeMs);
+  probe.abort();
+  return answered;
+}
+
+void CInstanceServer::acceptConnections() {
+  while (QLocalSocket* socket = server_.nextPendingConnection()) {
+    auto* connection = new CHandOverConnection(socket, this);
+    connect(connection, &CHandOverConnection::messageRead, this, &CInstanceServer::messageReceived);
+  }
+}
+
+}  // namespace ovelin

@@ -1,0 +1,159 @@
+#include "shell/dialogs/list_set_item_prop.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include "shell/app/message_box.h"
+#include "shell/app/qt_text.h"
+#include "store/name_list.h"
+
+namespace ovelin {
+namespace {
+
+enum Column { kInherited = 0, kName, kType, kMin, kMax, kInit, kColumnCount };
+
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+const QString kNumber = QStringLiteral("数字");
+const QString kString = QStringLiteral("字符串");
+
+// Column 2 is edited with a drop-down of the two type names; every other
+// editable column with the default line edit.
+class TypeColumnDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    if (index.column() != kType) return QStyledItemDelegate::createEditor(parent, option, index);
+    auto* combo = new QComboBox(parent);
+    combo->addItems({kNumber, kString});
+    combo->setAccessibleName(QStringLiteral("属性类型"));
+    return combo;
+  }
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+      combo->setCurrentIndex(index.data().toString() == kNumber ? 0 : 1);
+      return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+      model->setData(index, combo->currentText());
+      return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+  }
+};
+
+bool HasIllegalCharacter(const QString& text) {
+  const std::string name = ToStd(text);
+  return name.find_first_of(kIllegalNameCharacters) != std::string::npos;
+}
+
+}  // namespace
+
+QString IllegalPropertyNameText() {
+  return QStringLiteral("属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^");
+}
+
+CListSetItemProp::CListSetItemProp(QWidget* parent) : QTableWidget(0, kColumnCount, parent) {
+  setHorizontalHeaderLabels({QStringLiteral("继承"), QStringLiteral("属性名称"), QStringLiteral("属性类型"),
+                             QStringLiteral("最小值"), QStringLiteral("最大值"), QStringLiteral("初始值")});
+  setAccessibleName(QStringLiteral("所属项目属性"));
+  setItemDelegate(new TypeColumnDelegate(this));
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
+                  QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+  verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  connect(this, &QTableWidget::itemChanged, this, &CListSetItemProp::checkEditedName);
+  // Scrolling ends an edit in progress, as losing the focus does.
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CListSetItemProp::endEditing);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListSetItemProp::endEditing);
+}
+
+void CListSetItemProp::Load(const DefinitionList& definitions) {
+  loaded_ = definitions;
+  filling_ = true;
+  setRowCount(0);
+  for (const auto& definition : definitions) AppendRow(definition);
+  filling_ = false;
+}
+
+void CListSetItemProp::AppendRow(const PropertyDefinition& definition) {
+  const bool inherited = definition.origin != kOriginSelf;
+  const int row = rowCount();
+  insertRow(row);
+  const QStringList cells{inherited ? kYes : kNo,      ToQ(definition.name),
+                          definition.type == "NUMBER" ? kNumber : kString,
+                          ToQ(definition.min),          ToQ(definition.max),
+                          ToQ(definition.initValue)};
+  for (int column = 0; column < kColumnCount; ++column) {
+    auto* item = new QTableWidgetItem(cells[column]);
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!inherited && column != kInherited) flags |= Qt::ItemIsEditable;
+    item->setFlags(flags);
+    setItem(row, column, item);
+  }
+}
+
+QString CListSetItemProp::Cell(int row, int column) const {
+  const QTableWidgetItem* cell = item(row, column);
+  return cell ? cell->text() : QString();
+}
+
+DefinitionList CListSetItemProp::Definitions() const {
+  DefinitionList list;
+  for (int row = 0; row < rowCount(); ++row) {
+    PropertyDefinition definition;
+    definition.name = ToStd(Cell(row, kName));
+    definition.type = Cell(row, kType) == kNumber ? "NUMBER" : "STRING";
+    definition.min = ToStd(Cell(row, kMin));
+    definition.max = ToStd(Cell(row, kMax));
+    definition.initValue = ToStd(Cell(row, kInit));
+    definition.origin = std::string(Cell(row, kInherited) == kYes ? kOriginParent : kOriginSelf);
+    list.push_back(std::move(definition));
+  }
+  return list;
+}
+
+void CListSetItemProp::AddRow() {
+  endEditing();
+  filling_ = true;
+  AppendRow({"", "STRING", "", "", "", std::string(kOriginSelf)});
+  filling_ = false;
+  const int row = rowCount() - 1;
+  setFocus();
+  setCurrentCell(row, kName);
+  editItem(item(row, kName));
+}
+
+void CListSetItemProp::RemoveSelectedRow() {
+  const int row = currentRow();
+  if (row < 0 || Cell(row, kInherited) == kYes) return;
+  removeRow(row);
+}
+
+void CListSetItemProp::checkEditedName(QTableWidgetItem* item) {
+  if (filling_ || item->column() != kName) return;
+  // The name stays as typed; the user is only warned.
+  if (HasIllegalCharacter(item->text())) ShowWarning(this, IllegalPropertyNameText());
+}
+
+void CListSetItemProp::endEditing() {
+  if (state() != QAbstractItemView::EditingState) return;
+  if (QWidget* editor = indexWidget(currentIndex())) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+}  // namespace ovelin

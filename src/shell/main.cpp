@@ -1,0 +1,29 @@
+// The desktop program `ovelin`.
+#include <unistd.h>
+
+#include <QApplication>
+
+#include "shell/app/kiv_app.h"
+#include "shell/app/translation.h"
+
+namespace {
+
+// Chromium refuses to run as root unless its sandbox is switched off; only
+// then is it switched off.
+void PrepareWebEngine() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (::geteuid() != 0) return;
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --no-sandbox").trimmed());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  PrepareWebEngine();
+  QApplication app(argc, argv);
+  ovelin::InstallQtChineseTranslation(app);
+  ovelin::CKivApp kiv(ovelin::ParseStartOptions(QApplication::arguments()));
+  if (!kiv.InitInstance()) return kiv.ExitCode();
+  return QApplication::exec();
+}

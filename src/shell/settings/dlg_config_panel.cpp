@@ -1,0 +1,35 @@
+#include "shell/settings/dlg_config_panel.h"
+
+#include <QCheckBox>
+
+#include "shell/settings/config_copy.h"
+
+namespace ovelin {
+
+CDlgConfigPanel::CDlgConfigPanel(QWidget* parent) : QWidget(parent) {}
+
+QCheckBox* CDlgConfigPanel::AddBox(const QString& text, const std::string& section, const std::string& key,
+                                   bool visible) {
+  auto* box = new QCheckBox(text, this);
+  box->setAccessibleName(text);
+  box->setVisible(visible);
+  if (!key.empty()) bindings_.append({box, section, key});
+  return box;
+}
+
+void CDlgConfigPanel::ReadFrom(const ConfigCopy& config) {
+  // Letter case is ignored as every reader of the configuration ignores it, so
+  // that "TRUE" is not shown as off and then written back as "false".
+  for (const Binding& binding : bindings_) {
+    const QString value = QString::fromStdString(config.Get(binding.section, binding.key));
+    binding.box->setChecked(value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
+  }
+}
+
+void CDlgConfigPanel::WriteTo(ConfigCopy& config) const {
+  for (const Binding& binding : bindings_) {
+    config.Set(binding.section, binding.key, binding.box->isChecked() ? "true" : "false");
+  }
+}
+
+}  // namespace ovelin

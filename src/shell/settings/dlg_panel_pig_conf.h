@@ -1,0 +1,14 @@
+#pragma once
+// CDlgPanelPigConf: the archiving page of the settings dialog.
+
+#include "shell/settings/dlg_config_panel.h"
+
+namespace ovelin {
+
+class CDlgPanelPigConf : public CDlgConfigPanel {
+  Q_OBJECT
+ public:
+  explicit CDlgPanelPigConf(QWidget* parent = nullptr);
+};
+
+}  // namespace ovelin

@@ -1,0 +1,14 @@
+#pragma once
+// CDlgPanelSearchConf: the keyword search page of the settings dialog.
+
+#include "shell/settings/dlg_config_panel.h"
+
+namespace ovelin {
+
+class CDlgPanelSearchConf : public CDlgConfigPanel {
+  Q_OBJECT
+ public:
+  explicit CDlgPanelSearchConf(QWidget* parent = nullptr);
+};
+
+}  // namespace ovelin

@@ -1,0 +1,192 @@
+#include "shell/settree/entity_tree_view.h"
+
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QToolTip>
+
+#include "shell/app/app_icons.h"
+#include "shell/app/command_ids.h"
+#include "shell/app/message_box.h"
+#include "shell/app/qt_text.h"
+#include "shell/app/template_commands.h"
+#include "shell/settree/set_tree_items.h"
+#include "store/file_set_store.h"
+
+namespace ovelin {
+
+CEntityTreeView::CEntityTreeView(CFileSetStore& store, QWidget* parent)
+    : QTreeWidget(parent), store_(store), menu_(new QMenu(this)) {
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setAccessibleName(QStringLiteral("实体文件集"));
+  setRootIsDecorated(true);
+  setExpandsOnDoubleClick(false);
+  setDragEnabled(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  BuildMenu();
+  connect(this, &QTreeWidget::currentItemChanged, this, &CEntityTreeView::selectionMoved);
+  connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    if (item) emit runQuery(item->text(0), kQueryShow);
+  });
+  Rebuild();
+}
+
+void CEntityTreeView::BuildMenu() {
+  auto add = [this](int id, const QString& text, auto slot, IconId icon = IconId::Application, bool withIcon = false) {
+    QAction* action = menu_->addAction(text, this, slot);
+    action->setData(id);
+    if (withIcon) action->setIcon(AppIcon(icon));
+    actions_.insert(id, action);
+  };
+  add(kCmdTreeShow, QStringLiteral("显示实体集内容"), [this] { runSelected(kQueryShow); });
+  add(kCmdTreeAnd, QStringLiteral("与当前内容:并且"), [this] { runSelected(kQueryAnd); }, IconId::And, true);
+  add(kCmdTreeOr, QStringLiteral("与当前内容:或者"), [this] { runSelected(kQueryOr); }, IconId::Or, true);
+  add(kCmdTreeExcept, QStringLiteral("从当前内容:除去"), [this] { runSelected(kQueryExcept); }, IconId::Except, true);
+  add(kCmdTreeGuidance, QStringLiteral("相关查询制导"), [this] { requestGuidance(); },
+      IconId::Guidance, true);
+  menu_->addSeparator();
+  add(kCmdTreeFind, QStringLiteral("实体文件集查找\tCtrl+F"), [this] { findSet(); });
+  add(kCmdTreeNewSet, QStringLiteral("新建实体集"), [this] { newSet(); });
+  add(kCmdTreeRemoveSet, QStringLiteral("移除实体集\tDelete"), [this] { removeSet(); });
+  add(kCmdTreeQuickViewSet, QStringLiteral("创建快捷视图集"), [this] { quickViewSet(); });
+  menu_->addSeparator();
+  add(kCmdTreeArchive, QStringLiteral("文件归档"), [this] { emit archiveRequested(); });
+  add(kCmdTreeOpenStorePath, QStringLiteral("打开归档路径"), [this] { openStorePath(); });
+  add(kCmdTreeExportBranch, QStringLiteral("导出该分支模板"), [this] { exportBranch(); });
+  add(kCmdTreeImportTemplate, QStringLiteral("导入模板"), [this] { emit importTemplateRequested(); });
+  menu_->addSeparator();
+  add(kCmdTreeProperties, QStringLiteral("属性"), [this] { setProperties(); });
+}
+
+void CEntityTreeView::UpdateMenu() {
+  // Entries whose work is done elsewhere are offered only when someone does it.
+  const bool archive = isSignalConnected(QMetaMethod::fromSignal(&CEntityTreeView::archiveRequested));
+  const bool guidance = GuidanceAvailable();
+  const bool import = isSignalConnected(QMetaMethod::fromSignal(&CEntityTreeView::importTemplateRequested));
+  actions_[kCmdTreeRemoveSet]->setEnabled(CanRemoveSet());
+  actions_[kCmdTreeArchive]->setEnabled(archive);
+  actions_[kCmdTreeGuidance]->setEnabled(guidance);
+  actions_[kCmdTreeExportBranch]->setEnabled(TemplatesAvailable());
+  actions_[kCmdTreeImportTemplate]->setEnabled(import && TemplatesAvailable());
+}
+
+QTreeWidgetItem* CEntityTreeView::AddSetItem(QTreeWidgetItem* parent, const QString& name) {
+  QTreeWidgetItem* item = InsertChildSorted(parent, name);
+  AddChildSets(store_, item, true);
+  return item;
+}
+
+void CEntityTreeView::Rebuild() {
+  clear();
+  const std::string root = store_.GetRootName();
+  if (root.empty()) return;
+  auto* rootItem = new QTreeWidgetItem(this, QStringList{ToQ(root)});
+  AddChildSets(store_, rootItem, true);
+  const QIcon setIcon = AppIcon(IconId::FileSet);
+  for (QTreeWidgetItem* at = NextInDisplayOrder(rootItem); at; at = NextInDisplayOrder(at)) at->setIcon(0, setIcon);
+  rootItem->setIcon(0, AppIcon(IconId::RootSet));
+  setCurrentItem(rootItem);
+}
+
+void CEntityTreeView::InsertNewSet(const QString& name) {
+  const QIcon setIcon = AppIcon(IconId::FileSet);
+  for (const auto& parent : store_.GetParents(ToStd(name))) {
+    for (QTreeWidgetItem* occurrence : ItemsNamed(this, ToQ(parent))) {
+      bool present = false;
+      for (int i = 0; i < occurrence->childCount() && !present; ++i) present = occurrence->child(i)->text(0) == name;
+      if (present) continue;
+      QTreeWidgetItem* added = AddSetItem(occurrence, name);
+      added->setIcon(0, setIcon);
+      for (QTreeWidgetItem* at = NextInDisplayOrder(added); at && IsAncestorOf(added, at); at = NextInDisplayOrder(at)) {
+        at->setIcon(0, setIcon);
+      }
+      occurrence->setExpanded(true);
+    }
+  }
+}
+
+bool CEntityTreeView::GuidanceAvailable() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&CEntityTreeView::guidanceRequested));
+}
+
+void CEntityTreeView::requestGuidance() {
+  if (currentItem()) emit guidanceRequested(currentItem()->text(0));
+}
+
+QString CEntityTreeView::SelectedName() const { return currentItem() ? currentItem()->text(0) : QString(); }
+
+bool CEntityTreeView::CanRemoveSet() const { return currentItem() && currentItem()->parent(); }
+
+void CEntityTreeView::selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+  // Going back up to an ancestor leaves the tree as it is.
+  if (!current || IsAncestorOf(current, previous)) return;
+  current->setExpanded(true);
+}
+
+void CEntityTreeView::runSelected(int mode) {
+  if (currentItem()) emit runQuery(currentItem()->text(0), mode);
+}
+
+void CEntityTreeView::RemoveItemsNamed(const QString& name) {
+  const QList<QTreeWidgetItem*> items = ItemsNamed(this, name);
+  qDeleteAll(items);
+}
+
+void CEntityTreeView::ReinsertSet(const QString& name) {
+  RemoveItemsNamed(name);
+  InsertNewSet(name);
+}
+
+bool CEntityTreeView::FindNext(const QString& text) {
+  const QTreeWidgetItem* start = currentItem() ? currentItem() : topLevelItem(0);
+  QTreeWidgetItem* found = start ? FindNextContaining(start, text) : nullptr;
+  if (!found) {
+    ShowInformation(this, QStringLiteral("没有找到对应项！"));
+    return false;
+  }
+  ExpandAncestors(found);
+  setCurrentItem(found);
+  scrollToItem(found);
+  return true;
+}
+
+void CEntityTreeView::contextMenuEvent(QContextMenuEvent* event) {
+  QTreeWidgetItem* item = itemAt(viewport()->mapFromGlobal(event->globalPos()));
+  if (!item) return;
+  setCurrentItem(item);
+  UpdateMenu();
+  menu_->exec(event->globalPos());
+}
+
+void CEntityTreeView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Delete:
+      removeSet();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      runSelected(kQueryShow);
+      return;
+    default:
+      QTreeWidget::keyPressEvent(event);
+  }
+}
+
+bool CEntityTreeView::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  const QTreeWidgetItem* item = itemAt(help->pos());
+  const QString tip = item ? NoteTooltip(store_.GetNote(ToStd(item->text(0)))) : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, viewport());
+  }
+  return true;
+}
+
+}  // namespace ovelin

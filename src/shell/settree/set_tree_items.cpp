@@ -1,0 +1,97 @@
+#include "shell/settree/set_tree_items.h"
+
+#include <QTreeWidget>
+
+#include "shell/app/qt_text.h"
+#include "store/file_set_store.h"
+#include "store/text_order.h"
+
+namespace ovelin {
+namespace {
+
+constexpr qsizetype kMaxTooltipChars = 79;
+
+bool OnPathFromTop(const QTreeWidgetItem* item, const QString& name) {
+  for (const QTreeWidgetItem* at = item; at; at = at->parent()) {
+    if (at->text(0) == name) return true;
+  }
+  return false;
+}
+
+void CollectNamed(QTreeWidgetItem* item, const QString& name, QList<QTreeWidgetItem*>& found) {
+  if (item->text(0) == name) found.append(item);
+  for (int i = 0; i < item->childCount(); ++i) CollectNamed(item->child(i), name, found);
+}
+
+}  // namespace
+
+QTreeWidgetItem* InsertChildSorted(QTreeWidgetItem* parent, const QString& name) {
+  const std::string key = ToStd(name);
+  int at = 0;
+  while (at < parent->childCount() && NameLess(ToStd(parent->child(at)->text(0)), key)) ++at;
+  auto* item = new QTreeWidgetItem(QStringList{name});
+  parent->insertChild(at, item);
+  return item;
+}
+
+QTreeWidgetItem* AppendChild(QTreeWidgetItem* parent, const QString& name) {
+  return new QTreeWidgetItem(parent, QStringList{name});
+}
+
+void AddChildSets(const CFileSetStore& store, QTreeWidgetItem* item, bool sorted) {
+  for (const auto& child : store.GetChilds(ToStd(item->text(0)))) {
+    const QString name = ToQ(child);
+    if (OnPathFromTop(item, name)) continue;
+    QTreeWidgetItem* added = sorted ? InsertChildSorted(item, name) : AppendChild(item, name);
+    AddChildSets(store, added, sorted);
+  }
+}
+
+QList<QTreeWidgetItem*> ItemsNamed(const QTreeWidget* tree, const QString& name) {
+  QList<QTreeWidgetItem*> found;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) CollectNamed(tree->topLevelItem(i), name, found);
+  return found;
+}
+
+QTreeWidgetItem* NextInDisplayOrder(const QTreeWidgetItem* item) {
+  if (!item) return nullptr;
+  if (item->childCount() > 0) return item->child(0);
+  for (const QTreeWidgetItem* at = item; at; at = at->parent()) {
+    const QTreeWidgetItem* parent = at->parent();
+    if (!parent) {
+      const QTreeWidget* tree = at->treeWidget();
+      const int index = tree ? tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(at)) : -1;
+      return tree && index + 1 < tree->topLevelItemCount() ? tree->topLevelItem(index + 1) : nullptr;
+    }
+    const int index = parent->indexOfChild(const_cast<QTreeWidgetItem*>(at));
+    if (index + 1 < parent->childCount()) return parent->child(index + 1);
+  }
+  return nullptr;
+}
+
+QTreeWidgetItem* FindNextContaining(const QTreeWidgetItem* start, const QString& text) {
+  for (QTreeWidgetItem* at = NextInDisplayOrder(start); at; at = NextInDisplayOrder(at)) {
+    if (at->text(0).contains(text, Qt::CaseInsensitive)) return at;
+  }
+  return nullptr;
+}
+
+bool IsAncestorOf(const QTreeWidgetItem* ancestor, const QTreeWidgetItem* item) {
+  if (!ancestor || !item) return false;
+  for (const QTreeWidgetItem* at = item->parent(); at; at = at->parent()) {
+    if (at == ancestor) return true;
+  }
+  return false;
+}
+
+void ExpandAncestors(QTreeWidgetItem* item) {
+  for (QTreeWidgetItem* at = item ? item->parent() : nullptr; at; at = at->parent()) at->setExpanded(true);
+}
+
+QString NoteTooltip(const std::string& note) {
+  const QString text = ToQ(note);
+  if (text.size() <= kMaxTooltipChars) return text;
+  return text.left(kMaxTooltipChars - 1) + QChar(0x2026);
+}
+
+}  // namespace ovelin

@@ -1,0 +1,51 @@
+#pragma once
+// Building and walking trees of set names (the main set tree and the check-box
+// tree). An item's text is always the set's name.
+
+#include <QList>
+#include <QString>
+
+#include <string>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ovelin {
+
+class CFileSetStore;
+
+/// Inserts a child of that name under `parent`, before its first child whose
+/// name is not smaller in name order.
+QTreeWidgetItem* InsertChildSorted(QTreeWidgetItem* parent, const QString& name);
+
+/// Appends a child of that name under `parent`.
+QTreeWidgetItem* AppendChild(QTreeWidgetItem* parent, const QString& name);
+
+/// Adds the child sets of `item`'s set below it, and theirs recursively, either
+/// in name order or in the order the store lists them. A set that already stands
+/// on the path from the top is not added again (a damaged file with a parent
+/// cycle must not make the tree endless).
+void AddChildSets(const CFileSetStore& store, QTreeWidgetItem* item, bool sorted);
+
+/// Every item of the tree whose text is `name`, in display order.
+QList<QTreeWidgetItem*> ItemsNamed(const QTreeWidget* tree, const QString& name);
+
+/// The item after `item` in display order (an item, its children, then its next
+/// sibling); null after the last one.
+QTreeWidgetItem* NextInDisplayOrder(const QTreeWidgetItem* item);
+
+/// The first item after `start` whose text contains `text` ignoring letter case;
+/// null when no later item matches (the walk does not wrap around).
+QTreeWidgetItem* FindNextContaining(const QTreeWidgetItem* start, const QString& text);
+
+/// True when `ancestor` is the parent of `item` or a further ancestor.
+bool IsAncestorOf(const QTreeWidgetItem* ancestor, const QTreeWidgetItem* item);
+
+/// Expands every ancestor of `item`.
+void ExpandAncestors(QTreeWidgetItem* item);
+
+/// A set's note as a tooltip: at most 79 characters; a longer note is cut and
+/// ends with "…".
+QString NoteTooltip(const std::string& note);
+
+}  // namespace ovelin

@@ -1,0 +1,149 @@
+#include "shell/viewlist/view_list.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMetaMethod>
+
+#include "query/view_sets.h"
+#include "shell/app/app_icons.h"
+#include "shell/app/command_ids.h"
+#include "shell/app/message_box.h"
+#include "shell/app/qt_text.h"
+#include "shell/viewlist/dlg_del_view_set_option.h"
+#include "shell/viewlist/dlg_view_set_def.h"
+#include "store/text_order.h"
+
+namespace ovelin {
+
+CViewList::CViewList(CFileSetStore& store, QWidget* parent)
+    : QListWidget(parent), store_(store), menu_(new QMenu(this)) {
+  setViewMode(QListView::IconMode);
+  setIconSize(QSize(16, 16));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setMovement(QListView::Static);
+  setResizeMode(QListView::Adjust);
+  setWrapping(true);
+  setAccessibleName(QStringLiteral("视图集"));
+  BuildMenu();
+  connect(this, &QListWidget::itemDoubleClicked, this, [this] { RunSelected(kQueryShow); });
+  Reload();
+}
+
+void CViewList::BuildMenu() {
+  auto add = [this](int id, const QString& text, auto slot) {
+    QAction* action = menu_->addAction(text, this, slot);
+    action->setData(id);
+    actions_.insert(id, action);
+    return action;
+  };
+  add(kCmdViewShow, QStringLiteral("显示视图集内容"), [this] { RunSelected(kQueryShow); });
+  add(kCmdViewAnd, QStringLiteral("与当前内容:并且"), [this] { RunSelected(kQueryAnd); })->setIcon(AppIcon(IconId::And));
+  add(kCmdViewOr, QStringLiteral("与当前内容:或者"), [this] { RunSelected(kQueryOr); })->setIcon(AppIcon(IconId::Or));
+  add(kCmdViewExcept, QStringLiteral("从当前内容:除去"), [this] { RunSelected(kQueryExcept); })
+      ->setIcon(AppIcon(IconId::Except));
+  add(kCmdViewGuidance, QStringLiteral("相关查询制导"), [this] { requestGuidance(); })
+      ->setIcon(AppIcon(IconId::Guidance));
+  add(kCmdViewNew, QStringLiteral("新建视图集"), [this] { newViewSet(); });
+  add(kCmdViewDelete, QStringLiteral("删除视图集"), [this] { deleteViewSet(); });
+  add(kCmdViewProperties, QStringLiteral("属性"), [this] { editViewSet(); });
+}
+
+void CViewList::Reload() {
+  clear();
+  const QIcon icon = AppIcon(IconId::ViewSet);
+  for (const auto& name : ListViewSetNames(store_)) addItem(new QListWidgetItem(icon, ToQ(name)));
+}
+
+QString CViewList::SelectedName() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? QString() : selected.constFirst()->text();
+}
+
+bool CViewList::GuidanceAvailable() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&CViewList::guidanceRequested));
+}
+
+void CViewList::requestGuidance() {
+  const QString name = SelectedName();
+  if (!name.isEmpty()) emit guidanceRequested(name);
+}
+
+void CViewList::InsertSorted(const QString& name) {
+  const std::string key = ToStd(name);
+  int at = 0;
+  while (at < count() && !NameLess(key, ToStd(item(at)->text()))) ++at;
+  insertItem(at, new QListWidgetItem(AppIcon(IconId::ViewSet), name));
+  setCurrentRow(at);
+}
+
+void CViewList::RunSelected(int mode) {
+  const QString name = SelectedName();
+  if (!name.isEmpty()) emit runQuery(name, mode);
+}
+
+void CViewList::newViewSet() {
+  CDlgViewSetDef dialog({}, {}, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression()))) {
+    ShowWarning(this, QStringLiteral("新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！"));
+    return;
+  }
+  InsertSorted(dialog.Name());
+}
+
+void CViewList::deleteViewSet() {
+  const QString name = SelectedName();
+  if (name.isEmpty()) return;
+  CDlgDelViewSetOption dialog(name, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!DeleteViewSet(store_, ToStd(name))) {
+    ShowWarning(this, QStringLiteral("删除视图集失败！"));
+    return;
+  }
+  delete selectedItems().constFirst();
+}
+
+void CViewList::editViewSet() {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  if (selected.isEmpty()) return;
+  QListWidgetItem* row = selected.constFirst();
+  const QString name = row->text();
+  CDlgViewSetDef dialog(name, ToQ(GetViewSetExpression(store_, ToStd(name))), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!UpdateViewSetExpression(store_, ToStd(name), ToStd(dialog.Expression()))) {
+    ShowWarning(this, QStringLiteral("表达式语法错误，请检查！"));
+  }
+  if (dialog.Name() == name) return;
+  if (RenameViewSet(store_, ToStd(name), ToStd(dialog.Name()))) {
+    row->setText(dialog.Name());
+  } else {
+    ShowWarning(this, QStringLiteral("名称错误，请检查！"));
+  }
+}
+
+void CViewList::contextMenuEvent(QContextMenuEvent* event) {
+  // A right click selects the row under the cursor; on empty space nothing is selected.
+  QListWidgetItem* row = itemAt(viewport()->mapFromGlobal(event->globalPos()));
+  if (row) {
+    setCurrentItem(row);
+  } else {
+    clearSelection();
+    setCurrentItem(nullptr);
+  }
+  const bool selected = row != nullptr;
+  const bool guidance = GuidanceAvailable();
+  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) it.value()->setVisible(selected || it.key() == kCmdViewNew);
+  actions_[kCmdViewGuidance]->setEnabled(guidance);
+  menu_->exec(event->globalPos());
+}
+
+void CViewList::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete) {
+    deleteViewSet();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+}  // namespace ovelin
