@@ -4,7 +4,7 @@ ASAN_BUILD := build/asan
 GENERATOR  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-main test-asan bench clean
+.PHONY: all deps configure build run demo test test-main test-asan bench clean
 
 all: build
 
@@ -20,6 +20,9 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
+	scripts/run $(BUILD)
+
+demo: build
 	scripts/demo $(BUILD)
 
 test: test-main test-asan
