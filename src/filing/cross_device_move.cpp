@@ -8,41 +8,16 @@
 #include <vector>
 
 #include "filing/file_move.h"
+#include "store/unique_fd.h"
 
 namespace ovelin {
 namespace {
-
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
- private:
-  int fd_;
-};
 
 // The outcome of failing to create the destination name.
 MoveOutcome CreateFailure(int error) {
   if (error == EEXIST) return MoveOutcome::Exists;
   if (error == ENOENT || error == ENOTDIR) return MoveOutcome::PathNotFound;
   return MoveOutcome::Failed;
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
-}
-
-// Makes the new directory entry durable before the source disappears.
-bool SyncFolder(const std::string& folder) {
-  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  return dir.get() >= 0 && ::fsync(dir.get()) == 0;
 }
 
 // Copies all bytes; the number copied, or -1 on a read or write error.
@@ -54,12 +29,7 @@ off_t CopyBytes(int from, int to) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return -1;
     if (got == 0) return total;
-    for (ssize_t done = 0; done < got;) {
-      const ssize_t written = ::write(to, buffer.data() + done, static_cast<size_t>(got - done));
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) return -1;
-      done += written;
-    }
+    if (!WriteAll(to, buffer.data(), static_cast<size_t>(got))) return -1;
     total += got;
   }
 }
@@ -74,10 +44,10 @@ bool FillCopy(int source, int target, const struct stat& info) {
 }
 
 MoveOutcome CopyFile(const std::string& from, const std::string& to) {
-  Fd source(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  UniqueFd source(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (source.get() < 0 || ::fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode)) return MoveOutcome::Failed;
-  Fd target(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+  UniqueFd target(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
   if (target.get() < 0) return CreateFailure(errno);
   const bool copied = FillCopy(source.get(), target.get(), info) && target.Close() && SyncFolder(FolderOf(to));
   if (copied && ::unlink(from.c_str()) == 0) return MoveOutcome::Moved;

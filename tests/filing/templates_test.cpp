@@ -9,67 +9,18 @@
 #include "store/data_file.h"
 #include "store/envelope.h"
 #include "store/store_fixture.h"
+#include "support/openssl_cipher.h"
 
 namespace ovelin {
 namespace {
 
 using test::kRootSet;
-using test::RunCommand;
 using test::TempDir;
 
 Bytes ReadBytes(const std::string& path) { return ReadWholeFile(path).value_or(Bytes()); }
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
   test::WriteTextFile(path, std::string(bytes.begin(), bytes.end()));
-}
-
-Bytes AsciiUtf16(const std::string& ascii) {
-  Bytes bytes;
-  for (char c : ascii) {
-    bytes.push_back(static_cast<unsigned char>(c));
-    bytes.push_back(0);
-  }
-  return bytes;
-}
-
-std::string ToHex(const Bytes& bytes) {
-  static const char* digits = "0123456789abcdef";
-  std::string hex;
-  for (unsigned char b : bytes) {
-    hex.push_back(digits[b >> 4]);
-    hex.push_back(digits[b & 15]);
-  }
-  return hex;
-}
-
-Bytes OpensslSha1(const TempDir& dir, const Bytes& data) {
-  WriteBytes(dir / "sha-in", data);
-  const auto result = RunCommand({"openssl", "dgst", "-sha1", "-binary", "-out", dir / "sha-out", dir / "sha-in"});
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  return ReadBytes(dir / "sha-out");
-}
-
-// The portable key, derived with openssl's SHA-1 and the documented block rule.
-std::string PortableKeyHex(const TempDir& dir) {
-  const Bytes h = OpensslSha1(dir, HexToBytes("6E0D4B19A2C7F3580B9E1D26C4A7F03B"));
-  Bytes inner(64, 0x36), outer(64, 0x5C);
-  for (size_t i = 0; i < h.size(); ++i) {
-    inner[i] ^= h[i];
-    outer[i] ^= h[i];
-  }
-  Bytes key = OpensslSha1(dir, inner);
-  const Bytes second = OpensslSha1(dir, outer);
-  key.insert(key.end(), second.begin(), second.begin() + 4);
-  return ToHex(key);
-}
-
-Bytes OpensslTripleDes(const TempDir& dir, const std::string& input, bool encipher) {
-  std::vector<std::string> argv = {"openssl", "enc", "-des-ede3-cbc", "-K", PortableKeyHex(dir),
-                                   "-iv", "0000000000000000", "-in", input, "-out", dir / "openssl-out"};
-  if (!encipher) argv.push_back("-d");
-  const auto result = RunCommand(argv);
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  return ReadBytes(dir / "openssl-out");
 }
 
 // The source library: root -> A -> B -> C -> D -> E, a sibling S, items, a view set.
@@ -200,9 +151,9 @@ TEST_F(TemplateTest, ExistingSetIsLinkedAndKeepsItsOwnDefinitionsAndItems) {
 TEST_F(TemplateTest, BadFilesFailAndLeaveTheStoreUnchanged) {
   ASSERT_TRUE(ExportTemplate(store, tpl, "C"));
   const Bytes good = ReadBytes(tpl);
-  const auto notSets = Encipher(PortableKeyMaterial(), TerminatedUtf16(AsciiUtf16("<Foo><EntitySets/></Foo>")));
-  const auto broken = Encipher(PortableKeyMaterial(), TerminatedUtf16(AsciiUtf16("<AllSets><EntitySets>")));
-  const auto noRoot = Encipher(PortableKeyMaterial(), TerminatedUtf16(AsciiUtf16("<AllSets Version=\"1.50\"/>")));
+  const auto notSets = Encipher(PortableKeyMaterial(), TerminatedUtf16(test::AsciiUtf16("<Foo><EntitySets/></Foo>")));
+  const auto broken = Encipher(PortableKeyMaterial(), TerminatedUtf16(test::AsciiUtf16("<AllSets><EntitySets>")));
+  const auto noRoot = Encipher(PortableKeyMaterial(), TerminatedUtf16(test::AsciiUtf16("<AllSets Version=\"1.50\"/>")));
   const auto otherKey = Encipher(DataFileKeyMaterial(HexToBytes("0a1b2c3d4e5f")),
                                  Decipher(good, PortableKeyMaterial()).value_or(Bytes()));
   ASSERT_TRUE(notSets && broken && noRoot && otherKey);
@@ -238,8 +189,7 @@ TEST_F(TemplateTest, TemplateEncipheredByOpensslImports) {
       "<FileSet><Name>T</Name><StorePath Type=\"ExParent\">R</StorePath><Elements/><Childs/><Parents>R</Parents>"
       "<ItemPropertys><Property Name=\"Pages\" Type=\"NUMBER\" Min=\"0\" Max=\"\" InitValue=\"1\"/></ItemPropertys>"
       "</FileSet></EntitySets><ViewSetRoot/></AllSets>";
-  WriteBytes(work / "plain", TerminatedUtf16(AsciiUtf16(xml)));
-  WriteBytes(tpl, OpensslTripleDes(work, work / "plain", true));
+  WriteBytes(tpl, test::OpensslTripleDes(work, PortableKeyMaterial(), TerminatedUtf16(test::AsciiUtf16(xml)), true));
 
   ASSERT_TRUE(ImportTemplate(store, tpl));
   EXPECT_EQ(store.GetParents("T"), NameList{kRootSet});

@@ -1,5 +1,7 @@
 #include "query/content/converter_process.h"
 
+#include "store/unique_fd.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -87,22 +89,6 @@ class Child {
   pid_t pid_;
 };
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() { reset(); }
-  void reset() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 void LimitMemory(pid_t pid, size_t bytes) {
   const rlimit limit{bytes, bytes};
   ::prlimit(pid, RLIMIT_AS, &limit, nullptr);
@@ -137,8 +123,8 @@ std::optional<std::string> RunConverter(const std::vector<std::string>& argv, co
   if (argv.empty()) return std::nullopt;
   int fds[2];
   if (::pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
-  Descriptor readEnd(fds[0]);
-  Descriptor writeEnd(fds[1]);
+  UniqueFd readEnd(fds[0]);
+  UniqueFd writeEnd(fds[1]);
   std::vector<std::string> arguments = argv;
   std::vector<char*> pointers;
   for (auto& argument : arguments) pointers.push_back(argument.data());
@@ -153,7 +139,7 @@ std::optional<std::string> RunConverter(const std::vector<std::string>& argv, co
     }
   }
   Child child(pid);
-  writeEnd.reset();  // the child holds the only write end now: its exit ends our reads
+  writeEnd.Reset();  // the child holds the only write end now: its exit ends our reads
   LimitMemory(pid, limits.maxMemoryBytes);
 
   std::string output;
