@@ -177,15 +177,7 @@ void CEntityTreeView::keyPressEvent(QKeyEvent* event) {
 
 bool CEntityTreeView::viewportEvent(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
-  auto* help = static_cast<QHelpEvent*>(event);
-  const QTreeWidgetItem* item = itemAt(help->pos());
-  const QString tip = item ? NoteTooltip(store_.GetNote(ToStd(item->text(0)))) : QString();
-  if (tip.isEmpty()) {
-    QToolTip::hideText();
-    event->ignore();
-  } else {
-    QToolTip::showText(help->globalPos(), tip, viewport());
-  }
+  ShowNoteTooltip(this, store_, event);
   return true;
 }
 

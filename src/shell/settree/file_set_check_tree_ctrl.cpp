@@ -169,15 +169,7 @@ void CFileSetCheckTreeCtrl::contextMenuEvent(QContextMenuEvent* event) {
 
 bool CFileSetCheckTreeCtrl::viewportEvent(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
-  auto* help = static_cast<QHelpEvent*>(event);
-  const QTreeWidgetItem* item = itemAt(help->pos());
-  const QString tip = item ? NoteTooltip(store_.GetNote(ToStd(item->text(0)))) : QString();
-  if (tip.isEmpty()) {
-    QToolTip::hideText();
-    event->ignore();
-  } else {
-    QToolTip::showText(help->globalPos(), tip, viewport());
-  }
+  ShowNoteTooltip(this, store_, event);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/settree/set_tree_items.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "shell/app/qt_text.h"
@@ -92,6 +94,18 @@ QString NoteTooltip(const std::string& note) {
   const QString text = ToQ(note);
   if (text.size() <= kMaxTooltipChars) return text;
   return text.left(kMaxTooltipChars - 1) + QChar(0x2026);
+}
+
+void ShowNoteTooltip(QTreeWidget* tree, const CFileSetStore& store, QEvent* event) {
+  auto* help = static_cast<QHelpEvent*>(event);
+  const QTreeWidgetItem* item = tree->itemAt(help->pos());
+  const QString tip = item ? NoteTooltip(store.GetNote(ToStd(item->text(0)))) : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+    return;
+  }
+  QToolTip::showText(help->globalPos(), tip, tree->viewport());
 }
 
 }  // namespace ovelin

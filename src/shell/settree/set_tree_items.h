@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QEvent;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -47,5 +48,9 @@ void ExpandAncestors(QTreeWidgetItem* item);
 /// A set's note as a tooltip: at most 79 characters; a longer note is cut and
 /// ends with "…".
 QString NoteTooltip(const std::string& note);
+
+/// Handles a tooltip event of a set tree's viewport: shows the note of the set
+/// under the mouse, or hides the tooltip when it has none.
+void ShowNoteTooltip(QTreeWidget* tree, const CFileSetStore& store, QEvent* event);
 
 }  // namespace ovelin
