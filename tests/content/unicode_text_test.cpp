@@ -2,7 +2,7 @@
 
 #include "query/content/lower_case.h"
 #include "query/content/marked_text.h"
-#include "query/content/unicode_text.h"
+#include "store/unicode_text.h"
 
 namespace ovelin {
 namespace {

@@ -116,7 +116,7 @@ class InstanceTest : public QObject {
   void recordsNeedExactlyTwoFields_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("count");
-    const QString rs(kRecordSeparator), fs(kFieldSeparator);
+    const QString rs(QChar(0x1E)), fs(QChar(0x1F));  // record and field separators
     QTest::newRow("one") << "n" + fs + "file:///a" << 1;
     QTest::newRow("two") << "n" + fs + "file:///a" + rs + "m" + fs + "http://b" << 2;
     QTest::newRow("three fields") << "n" + fs + "a" + fs + "b" << 0;

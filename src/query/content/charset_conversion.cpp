@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "query/content/unicode_text.h"
+#include "store/unicode_text.h"
 
 namespace ovelin {
 

@@ -2,7 +2,7 @@
 
 #include <utf8proc.h>
 
-#include "query/content/unicode_text.h"
+#include "store/unicode_text.h"
 
 namespace ovelin {
 

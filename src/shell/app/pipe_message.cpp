@@ -1,39 +1,33 @@
 #include "shell/app/pipe_message.h"
 
-#include <QtEndian>
+#include <string>
+#include <vector>
+
+#include "store/hand_over.h"
 
 namespace ovelin {
+namespace {
+
+QByteArray ToBytes(const std::string& bytes) { return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+}  // namespace
 
 QList<PipeRecord> ParsePipeRecords(const QByteArray& utf16le) {
-  const qsizetype units = utf16le.size() / 2;
-  QString text(units, Qt::Uninitialized);
-  for (qsizetype i = 0; i < units; ++i) {
-    text[i] = QChar(qFromLittleEndian<quint16>(utf16le.constData() + 2 * i));
-  }
   QList<PipeRecord> records;
-  for (const QString& record : text.split(kRecordSeparator)) {
-    const QStringList fields = record.split(kFieldSeparator);
-    if (fields.size() != 2 || fields[1].isEmpty()) continue;
-    records.append({fields[0], fields[1]});
+  for (const HandOverRecord& record : ParseHandOverRecords(std::string_view(utf16le.constData(), utf16le.size()))) {
+    records.append({QString::fromStdString(record.name), QString::fromStdString(record.address)});
   }
   return records;
 }
 
 QByteArray EncodePipeRecords(const QList<PipeRecord>& records) {
-  QString text;
-  for (const PipeRecord& record : records) {
-    if (!text.isEmpty()) text += kRecordSeparator;
-    text += record.name + kFieldSeparator + record.address;
-  }
-  QByteArray body(text.size() * 2, Qt::Uninitialized);
-  for (qsizetype i = 0; i < text.size(); ++i) qToLittleEndian<quint16>(text[i].unicode(), body.data() + 2 * i);
-  return body;
+  std::vector<HandOverRecord> core;
+  for (const PipeRecord& record : records) core.push_back({record.name.toStdString(), record.address.toStdString()});
+  return ToBytes(EncodeHandOverRecords(core));
 }
 
 QByteArray FramePipeMessage(const QByteArray& body) {
-  QByteArray framed(4, Qt::Uninitialized);
-  qToLittleEndian<quint32>(static_cast<quint32>(body.size()), framed.data());
-  return framed + body;
+  return ToBytes(FrameHandOverMessage(std::string_view(body.constData(), body.size())));
 }
 
 }  // namespace ovelin

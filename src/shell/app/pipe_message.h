@@ -9,6 +9,8 @@
 #include <QMetaType>
 #include <QString>
 
+#include "store/hand_over.h"
+
 namespace ovelin {
 
 /// One handed-over entry.
@@ -18,10 +20,8 @@ struct PipeRecord {
   bool operator==(const PipeRecord&) const = default;
 };
 
-inline constexpr qint64 kMaxPipeMessageBytes = 16 * 1024 * 1024;
-inline constexpr int kPipeReplyBytes = 10;
-inline constexpr QChar kRecordSeparator = QChar(0x1E);
-inline constexpr QChar kFieldSeparator = QChar(0x1F);
+inline constexpr qint64 kMaxPipeMessageBytes = static_cast<qint64>(kMaxHandOverBytes);
+inline constexpr int kPipeReplyBytes = static_cast<int>(kHandOverReplyBytes);
 
 /// The records of a message body; records without exactly two fields or with an
 /// empty address are skipped. An odd trailing byte is ignored.

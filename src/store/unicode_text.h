@@ -1,5 +1,5 @@
 #pragma once
-// Small UTF-8 and UTF-16 conversions used by the content readers.
+// Small UTF-8 and UTF-16 conversions.
 
 #include <string>
 #include <string_view>
@@ -15,5 +15,8 @@ void AppendCodePoint(std::string& utf8, char32_t codePoint);
 /// UTF-16 bytes (little- or big-endian) as UTF-8. Unpaired surrogates become
 /// U+FFFD; a trailing odd byte is dropped.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+
+/// UTF-8 text as UTF-16LE bytes. Invalid bytes become U+FFFD.
+std::string Utf8ToUtf16Le(std::string_view utf8);
 
 }  // namespace ovelin
