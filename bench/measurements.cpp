@@ -9,6 +9,8 @@ const std::vector<Measurement>& AllMeasurements() {
       {"ReadSetTreeItems", MeasureSetTreeRead},
       {"query root", MeasureRootQuery},
       {"query mixed", MeasureMixedQuery},
+      {"keywords without contents", MeasureNameKeywords},
+      {"keywords in file contents", MeasureContentKeywords},
       {"peak memory", MeasurePeakMemory},
       {"data file size", MeasureFileSize},
       {"archive", MeasureArchive},

@@ -33,6 +33,12 @@ BenchRow MeasureMixedQuery(BenchContext& context);
 BenchRow MeasurePeakMemory(BenchContext& context);
 /// The size of the data file.
 BenchRow MeasureFileSize(BenchContext& context);
+/// The keyword filter with content search over 1,000 text and HTML files of a
+/// small library against `grep -rilF` over the same folder.
+BenchRow MeasureContentKeywords(BenchContext& context);
+/// The keyword filter without contents over every item of the library against
+/// lower-casing every item's name once.
+BenchRow MeasureNameKeywords(BenchContext& context);
 /// `Archive` of 1,000 small files into one set against renaming them and one
 /// `Save()` of the library.
 BenchRow MeasureArchive(BenchContext& context);

@@ -22,6 +22,8 @@ const std::vector<Command>& AllCommands() {
     Append(commands, ConfigCommands());
     Append(commands, ViewCommands());
     Append(commands, QueryCommands());
+    Append(commands, MatchCommands());
+    Append(commands, SendCommands());
     return commands;
   }();
   return all;

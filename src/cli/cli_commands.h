@@ -51,6 +51,11 @@ std::vector<Command> ConfigCommands();
 std::vector<Command> ViewCommands();
 /// query.
 std::vector<Command> QueryCommands();
+/// match.
+std::vector<Command> MatchCommands();
+
+/// send.
+std::vector<Command> SendCommands();
 
 /// Every command, in the order the help lists them.
 const std::vector<Command>& AllCommands();

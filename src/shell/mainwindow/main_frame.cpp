@@ -158,6 +158,7 @@ void CMainFrame::ConnectPanes() {
   connect(tree_, &QTreeWidget::currentItemChanged, this, &CMainFrame::updateCommandStates);
   connect(viewList_, &QListWidget::itemSelectionChanged, this, &CMainFrame::updateCommandStates);
   connect(rightView_, &CRightView::stateChanged, this, &CMainFrame::updateCommandStates);
+  connect(rightView_, &CRightView::previewRelease, preview_, &CWebBrowser::ShowEmptyPage);
 }
 
 CMainFrame::Pane CMainFrame::PaneOf(const QWidget* widget) const {
@@ -193,7 +194,8 @@ void CMainFrame::updateCommandStates() {
   actions_[kCmdRefresh]->setEnabled(rightView_->canRefresh());
   actions_[kCmdArchive]->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&CMainFrame::archiveRequested)));
   actions_[kCmdGuidance]->setEnabled((hasTree && tree_->GuidanceAvailable()) ||
-                                     (hasList && listSelected && viewList_->GuidanceAvailable()));
+                                     (hasList && listSelected && viewList_->GuidanceAvailable()) ||
+                                     (hasQuery && rightView_->GuidanceAvailable()));
   actions_[kCmdExportTemplate]->setEnabled(TemplatesAvailable());
   actions_[kCmdImportTemplate]->setEnabled(TemplatesAvailable());
 }

@@ -34,7 +34,7 @@ void CMainFrame::newCommand() {
       viewList_->newViewSet();
       break;
     case Pane::Query:
-      if (rightView_->newViewSetFromQuery()) viewList_->Reload();
+      rightView_->newViewSetFromQuery();  // the view set list reloads on its signal
       break;
     default:
       break;
@@ -62,6 +62,7 @@ void CMainFrame::deleteCommand() {
 void CMainFrame::guidanceCommand() {
   if (activePane_ == Pane::Tree) tree_->requestGuidance();
   if (activePane_ == Pane::ViewList) viewList_->requestGuidance();
+  if (activePane_ == Pane::Query) rightView_->requestGuidance();
 }
 
 void CMainFrame::exportTemplate() {

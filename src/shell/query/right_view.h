@@ -1,18 +1,41 @@
 #pragma once
-// CRightView: the query panel (expression field, keyword field, result list).
-// This is the frame the main window talks to; the panel's contents come later.
+// CRightView: the query panel. The expression field, the keyword field and the
+// grouping box above the result list; runs queries against the store, combines
+// them with the current one, keeps a browser-like history, narrows results by
+// keywords (reading file contents on a worker thread) and deletes items.
 
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/query/query_history.h"
+#include "store/item_list.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
 
 namespace ovelin {
 
 class CFileSetStore;
+class CQueryExpEdit;
+class CQueryResList;
+class CContentSearchWorker;
+struct EvaluationResult;
 
 class CRightView : public QWidget {
   Q_OBJECT
  public:
   explicit CRightView(CFileSetStore& store, QWidget* parent = nullptr);
+  ~CRightView() override;
 
   /// A previous query exists ("后退").
   bool canBack() const;
@@ -22,9 +45,31 @@ class CRightView : public QWidget {
   bool canRefresh() const;
   /// Items are selected that "删除" would delete.
   bool canDelete() const;
+  /// "相关查询制导" can be offered: there is a result and something handles it.
+  bool GuidanceAvailable() const;
+
+  /// Runs a query (`RunQuery`): a new one, or a step back, forward or a refresh
+  /// of the history; `combine` joins a new expression with the current one
+  /// (0 replace, 1 and, 2 or, 3 except). A keyword search that reads file
+  /// contents finishes later; until then the previous result stays.
+  void RunQuery(HistoryMode mode, const QString& expression, const QString& keywords, int combine);
+
+  /// The query shown now (normalised expression and keywords); none before the first.
+  const std::optional<QueryKey>& CurrentKey() const { return history_.Current(); }
+  /// The result shown now; null before the first query and after a failed one.
+  const ItemList* CurrentResult() const { return result_.get(); }
+  /// The positive leaves of the last successful query (the default sets of dropped files).
+  const std::vector<std::string>& PositiveLeaves() const { return positiveLeaves_; }
+  /// A keyword search over file contents is running.
+  bool IsSearching() const;
+
+  CQueryExpEdit* ExpressionField() const { return expression_; }
+  QLineEdit* KeywordField() const { return keywords_; }
+  QComboBox* GroupingBox() const { return groupingBox_; }
+  CQueryResList* ResultList() const { return list_; }
 
  public slots:
-  /// Runs a query: expression and keywords, combined with the current result by `mode`
+  /// A query request from the main window: a new query combined by `mode`
   /// (0 show, 1 and, 2 or, 3 except).
   void runQuery(const QString& expression, const QString& keywords, int mode);
   /// Back in the query history.
@@ -33,19 +78,66 @@ class CRightView : public QWidget {
   void forward();
   /// Runs the current query again.
   void refresh();
+  /// Runs the query in the fields as a new one (query button, Enter).
+  void runCurrent();
+  /// Stops a running keyword search; the shown result stays.
+  void cancelSearch();
   /// Saves the current query as a view set; true when one was added.
   bool newViewSetFromQuery();
   /// Deletes the selected result items.
   void deleteSelected();
+  /// Deletes the items of these URLs, and their files, after the user confirms.
+  void deleteItems(const QStringList& urls);
+  /// "相关查询制导" for the current result.
+  void requestGuidance();
 
  signals:
   /// The history, the current query or the selection changed (command states may change).
   void stateChanged();
   /// A view set was added from the current query.
   void viewSetsChanged();
+  /// The selection settled on items: their preview entries (name, U+001F, URL,
+  /// U+001F, description).
+  void previewItems(const QStringList& entries);
+  /// These items are about to be deleted: the preview lets go of them.
+  void previewRelease(const QStringList& urls);
+  /// "相关查询制导": the sets holding the result's items, the expression and the keywords.
+  void guidanceRequested(const QStringList& sets, const QString& expression, const QString& keywords);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  CFileSetStore& store_;  // what queries run against
+  void BuildControls();
+  void ConnectControls();
+  void ShowFailure(const QueryPlan& plan);
+  void ShowResult(const QueryPlan& plan, EvaluationResult evaluated, bool ranked);
+  void FillGroupingBox(const QString& keywords);
+  void StartContentSearch(const QueryPlan& plan, EvaluationResult evaluated, unsigned flags);
+  void SetBusy(bool busy);
+  void UpdateSearchProgress();
+  void UpdateButtons();
+
+  CFileSetStore& store_;
+  QueryHistory history_;
+  std::shared_ptr<const ItemList> result_;
+  std::vector<std::string> grouping_;
+  std::vector<std::string> positiveLeaves_;
+  std::optional<QueryPlan> pending_;  // the query whose content search runs
+  bool deleting_ = false;
+  bool busy_ = false;
+
+  CQueryExpEdit* expression_ = nullptr;
+  QLineEdit* keywords_ = nullptr;
+  QComboBox* groupingBox_ = nullptr;
+  QPushButton* query_ = nullptr;
+  QPushButton* guidance_ = nullptr;
+  QLabel* searchLabel_ = nullptr;
+  QProgressBar* searchBar_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  CQueryResList* list_ = nullptr;
+  CContentSearchWorker* worker_ = nullptr;
+  QTimer progressTimer_;
 };
 
 }  // namespace ovelin

@@ -1,0 +1,58 @@
+// The query panel's commands on its result: saving the query as a view set,
+// deleting items, related-query guidance.
+#include <QDialog>
+#include <QMetaMethod>
+
+#include "query/view_sets.h"
+#include "shell/app/message_box.h"
+#include "shell/app/qt_text.h"
+#include "shell/query/dlg_del_file_item_option.h"
+#include "shell/query/item_deleting.h"
+#include "shell/query/query_res_list.h"
+#include "shell/query/right_view.h"
+#include "shell/viewlist/dlg_view_set_def.h"
+#include "store/file_set_store.h"
+
+namespace ovelin {
+
+bool CRightView::newViewSetFromQuery() {
+  // The keywords are not part of a view set.
+  const QString expression = history_.Current() ? history_.Current()->expression : QString();
+  CDlgViewSetDef dialog({}, expression, this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression()))) {
+    ShowWarning(this, QStringLiteral("新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！"));
+    return false;
+  }
+  emit viewSetsChanged();
+  return true;
+}
+
+void CRightView::deleteSelected() { list_->deleteSelected(); }
+
+void CRightView::deleteItems(const QStringList& urls) {
+  if (urls.isEmpty() || deleting_) return;
+  CDlgDelFileItemOption dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  cancelSearch();  // a finished search would show items that are gone
+  emit previewRelease(urls);
+  deleting_ = true;
+  emit stateChanged();
+  StartDeleting(store_, urls, dialog.DeleteFiles(), window(), [this] {
+    deleting_ = false;
+    refresh();
+    emit stateChanged();
+  });
+}
+
+bool CRightView::GuidanceAvailable() const {
+  return result_ && isSignalConnected(QMetaMethod::fromSignal(&CRightView::guidanceRequested));
+}
+
+void CRightView::requestGuidance() {
+  if (!GuidanceAvailable()) return;
+  const QueryKey key = history_.Current().value_or(QueryKey{});
+  emit guidanceRequested(ToQList(store_.CollectOwningSets(*result_)), key.expression, key.keywords);
+}
+
+}  // namespace ovelin
