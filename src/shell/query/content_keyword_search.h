@@ -1,12 +1,10 @@
 #pragma once
-// The keyword search in two stages, so that reading file contents can run on a
-// worker thread without touching the store: the tests that need the store (item
-// names, set names, descriptions) run first on the calling thread; the content
-// tests and the ranking then need only the items and the files.
+// A keyword search over file contents, prepared on the thread that owns the store
+// and finished on a worker: the core's KeywordFilter reads the store only when it
+// is made, and never while it filters.
 
-#include <string>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "query/keyword_search.h"
 #include "store/file_set_store.h"
@@ -15,22 +13,15 @@
 namespace ovelin {
 
 struct ContentSearchJob {
-  std::vector<std::string> keywords;       // lower-cased, a keyword typed twice stays twice
-  ItemList items;                          // the result to narrow
-  std::vector<std::vector<char>> matched;  // per item, per keyword: matched without reading content
-  bool allRequired = false;                // every keyword must match (else one is enough)
+  std::shared_ptr<const KeywordFilter> filter;
+  ItemList items;  // the result to narrow
 };
 
-/// Stage one, on the thread that owns the store: splits the keywords and marks,
-/// for every item, the keywords that its name, its sets' names or its description
-/// contain (as `flags` allow; the content and all-required bits are kept for stage two).
+/// On the thread that owns the store: the filter for `keywords` and `flags`, with the items to narrow.
 ContentSearchJob PrepareContentSearch(const CFileSetStore& store, std::string_view keywords, ItemList items,
                                       unsigned flags);
 
-/// Stage two, without the store: reads the local files of the items for the
-/// keywords stage one left unmatched, then keeps the items that match enough
-/// keywords, each ranked with its count as FilterByKeywords ranks. False when
-/// stopped, with the items untouched.
+/// On any thread: narrows and ranks the job's items. False when stopped, with the items untouched.
 bool FinishContentSearch(ContentSearchJob& job, const KeywordSearchControl& control);
 
 }  // namespace ovelin
