@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <utf8proc.h>
 
 #include "query/content/lower_case.h"
 #include "query/content/marked_text.h"
@@ -59,6 +60,23 @@ TEST(DecodeMarkedText, FollowsTheByteOrderMark) {
       {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DecodeMarkedText(c.bytes), c.expected);
+}
+
+}  // namespace
+}  // namespace ovelin
+
+namespace ovelin {
+namespace {
+
+// The copy of caseless CJK bytes must give what per-code-point lower-casing gives.
+TEST(LowerCase, CaselessRangeAgreesWithUtf8proc) {
+  for (char32_t codePoint = 0x3000; codePoint <= 0x9FFF; ++codePoint) {
+    std::string utf8;
+    AppendCodePoint(utf8, codePoint);
+    std::string expected;
+    AppendCodePoint(expected, static_cast<char32_t>(utf8proc_tolower(static_cast<utf8proc_int32_t>(codePoint))));
+    ASSERT_EQ(LowerCase(utf8), expected) << std::hex << static_cast<unsigned>(codePoint);
+  }
 }
 
 }  // namespace

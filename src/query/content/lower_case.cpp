@@ -5,6 +5,18 @@
 #include "store/unicode_text.h"
 
 namespace ovelin {
+namespace {
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// U+3000..U+9FFF (CJK symbols, kana, Hangul compatibility letters, ideographs)
+// have no case: their three UTF-8 bytes, leads 0xE3 to 0xE9, are copied as they
+// are. Most non-ASCII text that users search is in this range.
+bool IsCaselessCjk(const unsigned char* bytes, size_t left) {
+  return left >= 3 && bytes[0] >= 0xE3 && bytes[0] <= 0xE9 && IsContinuation(bytes[1]) && IsContinuation(bytes[2]);
+}
+
+}  // namespace
 
 std::string LowerCase(std::string_view utf8) {
   std::string lower;
@@ -16,6 +28,11 @@ std::string LowerCase(std::string_view utf8) {
     if (first < 0x80) {  // ASCII needs no table lookup
       lower.push_back(static_cast<char>(first >= 'A' && first <= 'Z' ? first + ('a' - 'A') : first));
       ++at;
+      continue;
+    }
+    if (IsCaselessCjk(bytes + at, utf8.size() - at)) {
+      lower.append(utf8.data() + at, 3);
+      at += 3;
       continue;
     }
     utf8proc_int32_t codePoint = 0;
