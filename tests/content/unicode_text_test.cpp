@@ -81,3 +81,38 @@ TEST(LowerCase, CaselessRangeAgreesWithUtf8proc) {
 
 }  // namespace
 }  // namespace ovelin
+
+namespace ovelin {
+namespace {
+
+// Random mixtures of ASCII, Latin, Cyrillic, Greek, CJK, supplementary characters
+// and broken bytes against a plain per-code-point reference.
+TEST(LowerCase, AgreesWithPerCodePointLowering) {
+  const std::vector<std::string> pieces = {"A", "z", "Q ", "É", "ß", "İ", "K", "Ω", "Д", "ж", "中", "Ａ", "😀",
+                                           "\xC3", "\x80", "\xE4\xB8", "\xF0\x9F", "\xED\xA0\x80", "Ǆ", "ǅ"};
+  unsigned seed = 7;
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+      seed = seed * 1103515245 + 12345;
+      text += pieces[(seed >> 16) % pieces.size()];
+    }
+    std::string expected;
+    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
+    for (size_t at = 0; at < text.size();) {
+      utf8proc_int32_t codePoint = 0;
+      const auto length = utf8proc_iterate(bytes + at, static_cast<utf8proc_ssize_t>(text.size() - at), &codePoint);
+      if (length <= 0) {
+        AppendCodePoint(expected, kReplacementCharacter);
+        ++at;
+        continue;
+      }
+      AppendCodePoint(expected, static_cast<char32_t>(utf8proc_tolower(codePoint)));
+      at += static_cast<size_t>(length);
+    }
+    ASSERT_EQ(LowerCase(text), expected) << text;
+  }
+}
+
+}  // namespace
+}  // namespace ovelin
