@@ -141,16 +141,7 @@ void CEntityTreeView::ReinsertSet(const QString& name) {
 }
 
 bool CEntityTreeView::FindNext(const QString& text) {
-  const QTreeWidgetItem* start = currentItem() ? currentItem() : topLevelItem(0);
-  QTreeWidgetItem* found = start ? FindNextContaining(start, text) : nullptr;
-  if (!found) {
-    ShowInformation(this, QStringLiteral("没有找到对应项！"));
-    return false;
-  }
-  ExpandAncestors(found);
-  setCurrentItem(found);
-  scrollToItem(found);
-  return true;
+  return SelectNextContaining(this, text);
 }
 
 void CEntityTreeView::contextMenuEvent(QContextMenuEvent* event) {

@@ -4,6 +4,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "store/file_set_store.h"
 #include "store/text_order.h"
@@ -106,6 +107,19 @@ void ShowNoteTooltip(QTreeWidget* tree, const CFileSetStore& store, QEvent* even
     return;
   }
   QToolTip::showText(help->globalPos(), tip, tree->viewport());
+}
+
+bool SelectNextContaining(QTreeWidget* tree, const QString& text) {
+  const QTreeWidgetItem* start = tree->currentItem() ? tree->currentItem() : tree->topLevelItem(0);
+  QTreeWidgetItem* found = start ? FindNextContaining(start, text) : nullptr;
+  if (!found) {
+    ShowInformation(tree, QStringLiteral("没有找到对应项！"));
+    return false;
+  }
+  ExpandAncestors(found);
+  tree->setCurrentItem(found);
+  tree->scrollToItem(found);
+  return true;
 }
 
 }  // namespace ovelin

@@ -39,6 +39,10 @@ QTreeWidgetItem* NextInDisplayOrder(const QTreeWidgetItem* item);
 /// null when no later item matches (the walk does not wrap around).
 QTreeWidgetItem* FindNextContaining(const QTreeWidgetItem* start, const QString& text);
 
+/// Selects and shows the first item after the current one (or the first item)
+/// whose text contains `text`; tells the user and returns false when there is none.
+bool SelectNextContaining(QTreeWidget* tree, const QString& text);
+
 /// True when `ancestor` is the parent of `item` or a further ancestor.
 bool IsAncestorOf(const QTreeWidgetItem* ancestor, const QTreeWidgetItem* item);
 
