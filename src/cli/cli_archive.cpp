@@ -72,6 +72,34 @@ int CheckRecordSets(const CFileSetStore& store, const PigeonholeBatch& batch) {
   return kExitOk;
 }
 
+// A TARGET's item carries an empty value (so the initial value) for every
+// property in force for its sets that no --prop gave: without a value the item
+// would fit none of those sets and be recorded nowhere.
+void CompleteTargetValues(const CFileSetStore& store, PigeonholeBatch& batch, size_t firstTarget) {
+  for (size_t i = firstTarget; i < batch.size(); ++i) {
+    ITEM_PIGEONHOLE_STRUCT& record = batch[i];
+    NameList sets = SplitNames(record.BelongSets);
+    if (sets.empty()) sets.push_back(store.GetRootName());
+    bool conflict = false;
+    CFileItem given;
+    for (const auto& entry : record.PropValueAry) given.AppendPropertyEntry(entry);
+    for (const auto& definition : store.CollectDefinitions(sets, conflict)) {
+      if (given.FindPropertyValue(definition.name) < 0) record.PropValueAry.push_back(definition.name + ";");
+    }
+  }
+}
+
+// An item that fits none of its sets is recorded nowhere: the user must hear of it.
+int CountUnplaced(const ArchiveResult& result) {
+  int unplaced = 0;
+  for (const auto& item : result.items) {
+    if (!item.sets.empty()) continue;
+    Warn("the item fits none of its sets (check its property values), so no set records it: " + item.newUrl);
+    ++unplaced;
+  }
+  return unplaced;
+}
+
 void PrintArchived(const CliContext& context, const ArchiveResult& result) {
   if (!context.json()) {
     for (const auto& item : result.items) PrintLine(item.oldUrl + "\t" + item.newUrl);
@@ -90,11 +118,13 @@ int Run(CliContext& context, const ParsedArgs& args) {
   if (int rc = CheckItemOptionsHaveTargets(args); rc != kExitOk) return rc;
   PigeonholeBatch batch;
   if (int rc = ReadBatch(args, batch); rc != kExitOk) return rc;
+  const size_t firstTarget = batch.size();
   if (int rc = AppendTargetRecords(args, batch); rc != kExitOk) return rc;
   if (int rc = CheckLocalTargetsExist(args); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = CheckRecordSets(store, batch); rc != kExitOk) return rc;
+  CompleteTargetValues(store, batch, firstTarget);
 
   CliFilingProgress progress(answer);
   const ArchiveResult result = Archive(store, batch, &progress);
@@ -104,7 +134,8 @@ int Run(CliContext& context, const ParsedArgs& args) {
          " items");
   }
   if (!result.saved) return Fail(kExitFailed, "cannot save the data file " + store.GetDataFilePath());
-  return progress.errors() == 0 ? kExitOk : kExitFailed;
+  const int unplaced = CountUnplaced(result);
+  return progress.errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -130,7 +161,9 @@ std::vector<Command> ArchiveCommands() {
        "path of --store-set (not moved without it), re-creating the folders below the last piece\n"
        "of --base (default: the file itself). A name that is taken gets a UTC time stamp; nothing\n"
        "is ever replaced. The item joins the most specific of the --set sets (the root set when\n"
-       "none), placed further down by its --prop values. The item options apply to every TARGET;\n"
+       "none), placed further down by its --prop values; a property without --prop takes its\n"
+       "initial value. An item that fits none of its sets is reported (exit code 1).\n"
+       "The item options apply to every TARGET;\n"
        "--name defaults to the file name, or the URL.\n"
        "--batch FILE (\"-\": stdin) reads a JSON array of records with the fields Name, Description,\n"
        "BelongSets, PigPathSet, Url, BasePath and PropValueAry (an array of \"name;value\").\n"

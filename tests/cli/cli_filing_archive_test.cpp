@@ -46,6 +46,17 @@ TEST_F(CliArchiveTest, MovesFilesBelowTheBaseFolderAndRecordsThemWithTheirValues
   EXPECT_EQ(xml.find(FileUrl(a)), std::string::npos);
 }
 
+TEST_F(CliArchiveTest, PropertiesWithoutValueTakeTheirInitialValueAndMisfitsAreReported) {
+  Ok({"set", "add", "Tax", "--parent", "Docs", "--prop", "Year;NUMBER;2000;2100;2024"});
+  Ok({"archive", "--set", "Tax", "https://example.org/form"});
+  EXPECT_EQ(Item("https://example.org/form")["sets"], Json({"Tax"}));
+  EXPECT_EQ(Item("https://example.org/form")["properties"], Json({{"Year", "2024"}}));
+
+  const auto misfit = Cli({"archive", "--set", "Tax", "--prop", "Year=1800", "https://example.org/old"});
+  EXPECT_EQ(misfit.exitCode, 1);
+  EXPECT_NE(misfit.err.find("https://example.org/old"), std::string::npos) << misfit.err;
+}
+
 TEST_F(CliArchiveTest, TakenNameGetsAUtcTimeStampAndNothingIsReplaced) {
   const std::string first = Source("x/a.txt", "first");
   const std::string second = Source("y/a.txt", "second");
