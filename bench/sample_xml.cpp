@@ -4,6 +4,7 @@
 
 #include "store/file_set_store.h"
 #include "store/name_list.h"
+#include "store/xml_text.h"
 
 namespace ovelin {
 namespace {
@@ -11,19 +12,6 @@ namespace {
 const std::vector<std::string> kStringValues = {"Berlin", "上海", "draft", "final", "Ünterwegs",
                                                 "A & B",  "<none>", "São Paulo", "урок", "2019 Q3"};
 
-// Appends text with the characters XML reserves written as entities (safe in
-// element text and in double-quoted attributes alike).
-void AppendEscaped(std::string& out, std::string_view text) {
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.push_back(c);
-    }
-  }
-}
 
 void AppendElement(std::string& out, std::string_view name, std::string_view text) {
   out += '<';
@@ -33,7 +21,7 @@ void AppendElement(std::string& out, std::string_view name, std::string_view tex
     return;
   }
   out += '>';
-  AppendEscaped(out, text);
+  AppendXmlEscaped(out, text);
   out += "</";
   out += name;
   out += '>';
@@ -43,7 +31,7 @@ void AppendAttribute(std::string& out, std::string_view name, std::string_view v
   out += ' ';
   out += name;
   out += "=\"";
-  AppendEscaped(out, value);
+  AppendXmlEscaped(out, value);
   out += '"';
 }
 
@@ -106,7 +94,7 @@ class SampleXmlWriter {
     out_ += "<StorePath";
     AppendAttribute(out_, "Type", root ? "UsrDef" : "ExParent");
     out_ += '>';
-    AppendEscaped(out_, root ? set.folder : graph_.sets[static_cast<size_t>(set.parents.front())].name);
+    AppendXmlEscaped(out_, root ? set.folder : graph_.sets[static_cast<size_t>(set.parents.front())].name);
     out_ += "</StorePath>";
   }
 

@@ -71,6 +71,18 @@ pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source) {
   return copy;
 }
 
+void AppendXmlEscaped(std::string& out, std::string_view text) {
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out.push_back(c);
+    }
+  }
+}
+
 double LeadingNumber(std::string_view text) {
   // strtod under the "C" locale: the C library's rule, whatever locale the
   // desktop program has set for the user.

@@ -29,6 +29,10 @@ void SetAttribute(pugi::xml_node node, const char* name, std::string_view value)
 /// Deep copy of elements, attributes and text of `source` as the last child of `parent`.
 pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source);
 
+/// Appends text with the characters XML reserves written as entities (safe in
+/// element text and in double-quoted attributes alike).
+void AppendXmlEscaped(std::string& out, std::string_view text);
+
 /// Number by the C library's leading-decimal rule, independent of the locale:
 /// leading white space, an optional sign, then the longest number; 0 when none.
 double LeadingNumber(std::string_view text);

@@ -5,20 +5,14 @@
 #include <algorithm>
 #include <map>
 
+#include "store/xml_text.h"
+
 namespace ovelin::test {
 namespace {
 
 std::string Escape(const std::string& text) {
   std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.push_back(c);
-    }
-  }
+  AppendXmlEscaped(out, text);
   return out;
 }
 
