@@ -1,6 +1,9 @@
 #include "query/keyword_search.h"
 
+#include <algorithm>
+#include <atomic>
 #include <charconv>
+#include <thread>
 #include <utility>
 
 #include "query/content/lower_case.h"
@@ -11,6 +14,16 @@ namespace {
 
 constexpr std::string_view kConfigSection = "KeywordsSearch";
 constexpr std::string_view kTrimmed = " \t\r\n";
+// Below this many items per worker, starting threads costs more than it saves.
+constexpr size_t kMinItemsPerWorker = 32;
+
+// Reading and parsing files is the slow part of a search: with content tests the
+// items are shared out among the processor's cores.
+size_t WorkerCount(size_t items, unsigned flags) {
+  if (!(flags & kKeywordInContent)) return 1;
+  const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  return std::clamp<size_t>(items / kMinItemsPerWorker, 1, cores);
+}
 
 // Keeps the items whose count reaches `needed`, each carrying its count as rank.
 void KeepRanked(ItemList& items, const std::vector<int>& counts, int needed) {
@@ -54,14 +67,31 @@ KeywordFilter::KeywordFilter(const CFileSetStore& store, std::string_view keywor
 
 bool KeywordFilter::Apply(ItemList& items, const KeywordSearchControl& control) const {
   if (keywords_.empty()) return true;
-  KeywordCounter counter(keywords_, flags_, sets_ ? &*sets_ : nullptr, control.stop);
   std::vector<int> counts(items.size(), 0);
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (control.stop.stop_requested()) return false;
-    counts[i] = counter.Count(items[i]);
-    if (control.progress) control.progress(i + 1, items.size());
+  std::atomic<size_t> next{0};
+  std::atomic<size_t> done{0};
+  size_t reported = 0;
+  // Each worker takes the next item until none is left, with a counter (and so a
+  // content matcher) of its own; only the calling thread reports progress.
+  auto work = [&](bool reports) {
+    KeywordCounter counter(keywords_, flags_, sets_ ? &*sets_ : nullptr, control.stop);
+    for (size_t i = next++; i < items.size(); i = next++) {
+      if (control.stop.stop_requested()) return;
+      counts[i] = counter.Count(items[i]);
+      const size_t finished = ++done;
+      if (!reports || !control.progress) continue;
+      control.progress(finished, items.size());
+      reported = finished;
+    }
+  };
+  {
+    std::vector<std::jthread> helpers;
+    for (size_t w = 1; w < WorkerCount(items.size(), flags_); ++w) helpers.emplace_back(work, false);
+    work(true);
   }
   if (control.stop.stop_requested()) return false;  // answers given while stopping are not trusted
+  // Items that other workers finished last are reported once all have ended.
+  if (control.progress && reported < items.size()) control.progress(items.size(), items.size());
   KeepRanked(items, counts, (flags_ & kKeywordAllRequired) ? static_cast<int>(keywords_.size()) : 1);
   return true;
 }

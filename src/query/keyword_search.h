@@ -56,9 +56,11 @@ class KeywordFilter {
   /// collects the items of every set whose name holds a keyword.
   KeywordFilter(const CFileSetStore& store, std::string_view keywords, unsigned flags);
 
-  /// Filters and ranks `items` in place as FilterByKeywords describes, with one
-  /// content matcher for the run. Safe to call from any thread, also several at
-  /// once. False only when stopped, with `items` untouched.
+  /// Filters and ranks `items` in place as FilterByKeywords describes. With content
+  /// tests the items are shared out among the processor's cores, each worker with
+  /// a content matcher of its own; progress is reported from the calling thread.
+  /// Safe to call from any thread, also several at once. False only when
+  /// stopped, with `items` untouched.
   bool Apply(ItemList& items, const KeywordSearchControl& control = {}) const;
 
   /// The keywords, lower-cased, in typed order.

@@ -235,3 +235,41 @@ TEST_F(KeywordSearch, FilterAppliesWithoutTheStoreOnAnotherThread) {
 
 }  // namespace
 }  // namespace ovelin
+
+namespace ovelin {
+namespace {
+
+// Enough files that the content tests are shared among workers: every answer
+// must be the one a single worker gives, and progress must end at the total.
+TEST(KeywordSearchWorkers, ManyFilesGiveTheSameRanksAsOneByOne) {
+  test::TempDir dir;
+  std::vector<Item> files;
+  for (int i = 0; i < 300; ++i) {
+    // Text files and HTML pages alternate, so that pages are parsed on several threads.
+    const bool page = i % 2 == 0;
+    const std::string name = "f" + std::to_string(i) + (page ? ".html" : ".txt");
+    const std::string text = i % 3 == 0 ? "a Quokka here" : (i % 3 == 1 ? "quokka and WOMBAT" : "nothing");
+    test::WriteTextFile(dir / name, page ? "<html><body><p>" + text + "</p></body></html>" : text);
+    files.push_back({name, LocalPathToFileUrl(dir / name), ""});
+  }
+  CFileSetStore store;
+  ASSERT_TRUE(store.LoadXml("<AllSets Version=\"1.50\"><EntitySets RootName=\"R\">" + SetXml("R", "", "", files) +
+                            "</EntitySets></AllSets>"));
+  ItemList items = store.GetRootItems();
+  size_t lastDone = 0, lastTotal = 0;
+  ASSERT_TRUE(FilterByKeywords(store, "quokka wombat", items, kWithContent,
+                               {{}, [&](size_t done, size_t total) {
+                                  lastDone = done;
+                                  lastTotal = total;
+                                }}));
+  EXPECT_EQ(lastDone, 300u);
+  EXPECT_EQ(lastTotal, 300u);
+  ASSERT_EQ(items.size(), 200u);
+  for (const auto& item : items) {
+    const int i = std::stoi(item.GetName().substr(1));  // "f<i>.txt" or "f<i>.html"
+    EXPECT_EQ(KeywordRankOf(item), i % 3 == 0 ? 1 : 2) << item.GetName();
+  }
+}
+
+}  // namespace
+}  // namespace ovelin
