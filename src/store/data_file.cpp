@@ -59,35 +59,15 @@ std::string ResolveDataFolder(const std::string& explicitDir) {
   return std::string(home && *home ? home : ".") + "/.local/share/ovelin";
 }
 
-DataFileLock& DataFileLock::operator=(DataFileLock&& other) noexcept {
-  if (this != &other) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = std::exchange(other.fd_, -1);
-  }
-  return *this;
-}
-
-DataFileLock::~DataFileLock() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
 DataFileLock::Result DataFileLock::TryAcquire(const std::string& folder) {
-  if (fd_ >= 0) return Result::Acquired;
+  if (fd_.valid()) return Result::Acquired;
   const std::string path = folder + "/" + kLockFileName;
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return Result::Failed;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const bool busy = errno == EWOULDBLOCK;
-    ::close(fd);
-    return busy ? Result::HeldByOther : Result::Failed;
-  }
-  fd_ = fd;
+  UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+  if (!fd.valid()) return Result::Failed;
+  if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return errno == EWOULDBLOCK ? Result::HeldByOther : Result::Failed;
+  fd_ = std::move(fd);
   return Result::Acquired;
 }
-
-}  // namespace ovelin
-
-namespace ovelin {
 
 std::string DefaultRootStorePath() {
   if (const char* documents = std::getenv("XDG_DOCUMENTS_DIR"); documents && *documents) return documents;

@@ -4,9 +4,9 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "store/envelope.h"
+#include "store/unique_fd.h"
 
 namespace ovelin {
 
@@ -36,20 +36,13 @@ std::string DefaultRootStorePath();
 /// An exclusive lock on the data folder's lock file, held for the object's life.
 class DataFileLock {
  public:
-  DataFileLock() = default;
-  DataFileLock(const DataFileLock&) = delete;
-  DataFileLock& operator=(const DataFileLock&) = delete;
-  DataFileLock(DataFileLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  DataFileLock& operator=(DataFileLock&& other) noexcept;
-  ~DataFileLock();
-
   enum class Result { Acquired, HeldByOther, Failed };
   /// Tries to take the lock in `folder` without waiting.
   Result TryAcquire(const std::string& folder);
-  bool Held() const { return fd_ >= 0; }
+  bool Held() const { return fd_.valid(); }
 
  private:
-  int fd_ = -1;
+  UniqueFd fd_;  // closing the lock file releases the lock
 };
 
 }  // namespace ovelin

@@ -23,6 +23,7 @@ CFileItem* RootItemIndex::Find(std::string_view path) {
 
 const CFileItem* RootItemIndex::Find(std::string_view path) const {
   if (const CFileItem* item = sorted_.Find(path)) return item;
+  if (pendingIndex_.empty()) return nullptr;  // the usual case: no text copy for the lookup
   const auto pending = pendingIndex_.find(std::string(path));
   return pending == pendingIndex_.end() ? nullptr : &pending_[pending->second];
 }
@@ -38,6 +39,7 @@ void RootItemIndex::Put(const CFileItem& item) {
 }
 
 bool RootItemIndex::Remove(std::string_view path) {
+  if (pendingIndex_.empty()) return sorted_.Remove(path);
   const auto pending = pendingIndex_.find(std::string(path));
   if (pending == pendingIndex_.end()) return sorted_.Remove(path);
   const size_t position = pending->second;
