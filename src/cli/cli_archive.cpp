@@ -74,7 +74,8 @@ int CheckRecordSets(const CFileSetStore& store, const PigeonholeBatch& batch) {
 
 // A TARGET's item carries an empty value (so the initial value) for every
 // property in force for its sets that no --prop gave: without a value the item
-// would fit none of those sets and be recorded nowhere.
+// would fit none of those sets and not be archived. A --batch record
+// is the engine's input as it stands: a property it leaves out is reported.
 void CompleteTargetValues(const CFileSetStore& store, PigeonholeBatch& batch, size_t firstTarget) {
   for (size_t i = firstTarget; i < batch.size(); ++i) {
     ITEM_PIGEONHOLE_STRUCT& record = batch[i];
@@ -89,12 +90,23 @@ void CompleteTargetValues(const CFileSetStore& store, PigeonholeBatch& batch, si
   }
 }
 
-// An item that fits none of its sets is recorded nowhere: the user must hear of it.
+const char* StatusName(ArchiveStatus status) {
+  switch (status) {
+    case ArchiveStatus::Moved: return "moved";
+    case ArchiveStatus::Recorded: return "recorded";
+    case ArchiveStatus::Unplaced: return "unplaced";
+    case ArchiveStatus::Failed: return "failed";
+  }
+  return "";
+}
+
+// An item that fits none of its sets was left alone: the user must hear why. A
+// failed move was reported when it happened.
 int CountUnplaced(const ArchiveResult& result) {
   int unplaced = 0;
   for (const auto& item : result.items) {
-    if (!item.sets.empty()) continue;
-    Warn("the item fits none of its sets (check its property values), so no set records it: " + item.newUrl);
+    if (item.status != ArchiveStatus::Unplaced) continue;
+    Warn("not archived: " + item.oldUrl + ": " + item.reason);
     ++unplaced;
   }
   return unplaced;
@@ -107,7 +119,11 @@ void PrintArchived(const CliContext& context, const ArchiveResult& result) {
   }
   Json items = Json::array();
   for (const auto& item : result.items) {
-    items.push_back(Json{{"old", item.oldUrl}, {"new", item.newUrl}, {"sets", NamesToJson(item.sets)}});
+    items.push_back(Json{{"old", item.oldUrl},
+                         {"new", item.newUrl},
+                         {"sets", NamesToJson(item.sets)},
+                         {"status", StatusName(item.status)},
+                         {"reason", item.reason}});
   }
   PrintJson(items);
 }
@@ -129,12 +145,12 @@ int Run(CliContext& context, const ParsedArgs& args) {
   CliFilingProgress progress(answer);
   const ArchiveResult result = Archive(store, batch, &progress);
   PrintArchived(context, result);
+  const int unplaced = CountUnplaced(result);
   if (result.aborted) {
     Warn("archiving stopped after " + std::to_string(result.items.size()) + " of " + std::to_string(batch.size()) +
          " items");
   }
   if (!result.saved) return Fail(kExitFailed, "cannot save the data file " + store.GetDataFilePath());
-  const int unplaced = CountUnplaced(result);
   return progress.errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
 }
 
@@ -162,14 +178,19 @@ std::vector<Command> ArchiveCommands() {
        "of --base (default: the file itself). A name that is taken gets a UTC time stamp; nothing\n"
        "is ever replaced. The item joins the most specific of the --set sets (the root set when\n"
        "none), placed further down by its --prop values; a property without --prop takes its\n"
-       "initial value. An item that fits none of its sets is reported (exit code 1).\n"
+       "initial value (a --batch record must list every property, an empty value taking the\n"
+       "initial value). An item that fits none of its sets is neither moved nor recorded (an\n"
+       "earlier record of it stays); it is reported on stderr with the property and the bound\n"
+       "it missed, and the exit code is 1.\n"
        "The item options apply to every TARGET;\n"
        "--name defaults to the file name, or the URL.\n"
        "--batch FILE (\"-\": stdin) reads a JSON array of records with the fields Name, Description,\n"
        "BelongSets, PigPathSet, Url, BasePath and PropValueAry (an array of \"name;value\").\n"
        "A file that cannot be moved stays where it is and is still recorded (--on-error ignore,\n"
        "the default), or stops the batch (--on-error abort); either way the exit code is 1.\n"
-       "Prints one line per item: old URL, a tab, new URL."},
+       "Prints one line per item: old URL, a tab, new URL (the old one again when it stayed).\n"
+       "With --json: [{\"old\", \"new\", \"sets\", \"status\", \"reason\"}], status being moved,\n"
+       "recorded (not moved: a web address, no store path, already in place), unplaced or failed."},
   };
 }
 

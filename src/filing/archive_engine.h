@@ -8,6 +8,7 @@
 #include "filing/filing_environment.h"
 #include "filing/filing_progress.h"
 #include "filing/pigeonhole_item.h"
+#include "filing/property_placement.h"
 #include "store/file_set_store.h"
 
 namespace ovelin {
@@ -15,12 +16,23 @@ namespace ovelin {
 /// The error text of a failed move; the item's URL follows it.
 inline constexpr const char* kMoveFailedMessage = "移动文件失败:\n";
 
+/// What became of one item of a batch.
+enum class ArchiveStatus {
+  Moved,     // its file moved into the store path; recorded under the new URL
+  Recorded,  // recorded where it is: a web address, no store path, or already in place
+  Unplaced,  // it fits none of its sets: neither moved nor recorded, any old record kept
+  Failed,    // its move failed and was ignored: recorded where it is
+};
+
 /// What happened to one item of a batch.
 struct ArchivedItem {
+  std::string name;    // the name it is (or would have been) recorded under
   std::string oldUrl;
-  std::string newUrl;       // equal to oldUrl when the item was not moved
-  NameList sets;            // the sets that now hold the item (may be empty)
-  bool moveFailed = false;  // the move failed and the item stayed where it was
+  std::string newUrl;  // equal to oldUrl when the item was not moved
+  NameList sets;       // the sets that now hold the item; empty when Unplaced
+  ArchiveStatus status = ArchiveStatus::Recorded;
+  std::string reason;  // why it is Unplaced or Failed, for the user; empty otherwise
+  std::vector<PlacementFailure> failures;  // Unplaced: one per chosen set, the source of `reason`
 };
 
 struct ArchiveResult {
@@ -29,15 +41,17 @@ struct ArchiveResult {
   bool saved = false;               // the data file was saved
 };
 
-/// Runs a batch: for each item, in order, moves a "file" URL item into the store
-/// path of `PigPathSet` (re-creating the folders below `BasePath`'s last piece,
-/// creating missing folders, renaming with a UTC time stamp when the name is taken,
-/// never replacing anything), then replaces the item's record by one under the new
-/// URL in the most specific of `BelongSets` (the root set when none), placed
-/// further down by its property values. A failed move is reported to `progress`:
-/// Retry tries again, Abort stops the batch, Ignore (and no progress object) keeps
-/// the item where it is and still records it. Whatever was done is written back
-/// and saved once at the end, also after an Abort.
+/// Runs a batch: for each item, in order, first places it by its property values
+/// below the most specific of `BelongSets` (the root set when none). An item that
+/// fits none of those sets is left alone: its file stays, any record of its URL
+/// stays, and its result says why. Otherwise a "file" URL item moves into the
+/// store path of `PigPathSet` (re-creating the folders below `BasePath`'s last
+/// piece, creating missing folders, renaming with a UTC time stamp when the name is
+/// taken, never replacing anything), and its record is replaced by one under the
+/// new URL in the sets found. A failed move is reported to `progress`: Retry tries
+/// again, Abort stops the batch, Ignore (and no progress object) keeps the item
+/// where it is and still records it. An unplaced item raises no question. Whatever
+/// was done is written back and saved once at the end, also after an Abort.
 ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilingProgress* progress,
                       const FilingEnvironment& environment = {});
 

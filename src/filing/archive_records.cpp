@@ -1,6 +1,5 @@
 #include "filing/archive_records.h"
 
-#include "filing/property_placement.h"
 #include "filing/url_parts.h"
 
 namespace ovelin {
@@ -30,23 +29,28 @@ std::string ItemNameOf(const ITEM_PIGEONHOLE_STRUCT& request) {
   return request.Url;
 }
 
-NameList RecordArchivedItem(CFileSetStore& store, TouchedSets& touched, const ITEM_PIGEONHOLE_STRUCT& request,
-                            const std::string& newUrl) {
-  RemoveItemRecord(store, touched, request.Url);
-  if (newUrl != request.Url) RemoveItemRecord(store, touched, newUrl);
+PlannedRecord PlanRecord(const CFileSetStore& store, const ITEM_PIGEONHOLE_STRUCT& request) {
+  PlannedRecord plan;
+  plan.item.SetName(ItemNameOf(request));
+  plan.item.SetDescription(request.Description);
+  for (const auto& entry : request.PropValueAry) plan.item.AppendPropertyEntry(entry);
 
-  CFileItem item(ItemNameOf(request), newUrl);
-  item.SetDescription(request.Description);
-  for (const auto& entry : request.PropValueAry) item.AppendPropertyEntry(entry);
-
-  NameList sets;
   for (const auto& chosen : MostSpecificSets(store, request.BelongSets)) {
-    for (const auto& name : PlaceItem(store, chosen, item)) InsertName(sets, name);
+    Placement placement = PlaceItem(store, chosen, plan.item);
+    for (const auto& name : placement.sets) plan.item.AddOwningSet(name);
+    if (placement.failure) plan.failures.push_back(std::move(*placement.failure));
   }
-  for (const auto& name : sets) item.AddOwningSet(name);
-  for (const auto& name : sets) touched.Fetch(store, name).Insert(item);
+  if (plan.placed()) plan.failures.clear();
+  return plan;
+}
+
+void RecordArchivedItem(CFileSetStore& store, TouchedSets& touched, const std::string& oldUrl, CFileItem item,
+                        const std::string& newUrl) {
+  RemoveItemRecord(store, touched, oldUrl);
+  if (newUrl != oldUrl) RemoveItemRecord(store, touched, newUrl);
+  item.SetPath(newUrl);
+  for (const auto& name : item.GetOwningSets()) touched.Fetch(store, name).Insert(item);
   store.PutRootItem(item);
-  return sets;
 }
 
 }  // namespace ovelin

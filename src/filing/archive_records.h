@@ -1,9 +1,12 @@
 #pragma once
-// Recording an archived item: replacing its old record by one in the sets chosen for it.
+// Recording an archived item: where it belongs, decided before its file moves, and
+// the replacement of its old record by one in those sets.
 
 #include <string>
+#include <vector>
 
 #include "filing/pigeonhole_item.h"
+#include "filing/property_placement.h"
 #include "filing/touched_sets.h"
 #include "store/file_set_store.h"
 
@@ -14,11 +17,23 @@ namespace ovelin {
 /// among its descendants. The root set when nothing remains.
 NameList MostSpecificSets(const CFileSetStore& store, const std::string& belongSets);
 
-/// Replaces the record of `request.Url` (and any stale record of `newUrl`) by a new
-/// item at `newUrl`, placed by its property values below the most specific of its
-/// sets; changes the touched sets and the root item list. Returns the sets that hold it.
-NameList RecordArchivedItem(CFileSetStore& store, TouchedSets& touched, const ITEM_PIGEONHOLE_STRUCT& request,
-                            const std::string& newUrl);
+/// The record an archiving request makes, before its file moves.
+struct PlannedRecord {
+  CFileItem item;                          // name, description, completed values and owning sets; no path yet
+  std::vector<PlacementFailure> failures;  // one per chosen set, when no set accepts the item
+
+  /// Whether some set accepts the item.
+  bool placed() const { return !item.GetOwningSets().empty(); }
+};
+
+/// Places the request's item below the most specific of its sets by its property
+/// values; changes nothing.
+PlannedRecord PlanRecord(const CFileSetStore& store, const ITEM_PIGEONHOLE_STRUCT& request);
+
+/// Replaces the record of `oldUrl` (and any stale record of `newUrl`) by `item`
+/// at `newUrl` in its owning sets; changes the touched sets and the root item list.
+void RecordArchivedItem(CFileSetStore& store, TouchedSets& touched, const std::string& oldUrl, CFileItem item,
+                        const std::string& newUrl);
 
 /// The name an item is recorded under: `Name`, or when that is empty the file name
 /// of the URL, or the URL itself.

@@ -18,46 +18,85 @@ int CompareAs(const std::string& type, const std::string& a, const std::string& 
   return 0;
 }
 
-// Tests the set's own definitions in their order, completing empty values.
-bool Accepts(const DefinitionList& definitions, CFileItem& values) {
+// The bound that `value` misses, if any.
+std::optional<PlacementFailure> MissedBound(const PropertyDefinition& definition, const std::string& value) {
+  if (!definition.min.empty() && CompareAs(definition.type, value, definition.min) < 0) {
+    return PlacementFailure{PlacementFailureKind::BelowMinimum, definition.name, value, {}, definition.min};
+  }
+  if (!definition.max.empty() && CompareAs(definition.type, value, definition.max) > 0) {
+    return PlacementFailure{PlacementFailureKind::AboveMaximum, definition.name, value, {}, definition.max};
+  }
+  return std::nullopt;
+}
+
+// Tests the set's definitions in their order, completing empty values; the first
+// definition missed, or nothing when the set accepts the item.
+std::optional<PlacementFailure> Refusal(const std::string& set, const DefinitionList& definitions,
+                                        CFileItem& values) {
   for (const auto& definition : definitions) {
-    if (values.FindPropertyValue(definition.name) < 0) return false;
+    if (values.FindPropertyValue(definition.name) < 0) {
+      return PlacementFailure{PlacementFailureKind::MissingValue, definition.name, {}, set, {}};
+    }
     std::string value = values.GetPropertyValue(definition.name);
     if (value.empty()) {
       value = definition.initValue;
       values.SetPropertyValue(definition.name, value);
     }
-    if (!IsWithinBounds(definition, value)) return false;
+    if (auto missed = MissedBound(definition, value)) {
+      missed->set = set;
+      return missed;
+    }
   }
-  return true;
+  return std::nullopt;
 }
 
 // `path` holds the sets being visited, so that a parent cycle in a hand-edited
 // data file ends the walk instead of recursing forever.
-NameList Place(const CFileSetStore& store, const std::string& set, CFileItem& values, NameList& path) {
+Placement Place(const CFileSetStore& store, const std::string& set, CFileItem& values, NameList& path) {
   const DefinitionList definitions = store.GetDefinitions(set);
-  if (definitions.empty()) return {set};
+  if (definitions.empty()) return {{set}, std::nullopt};
   if (std::find(path.begin(), path.end(), set) != path.end()) return {};
   path.push_back(set);
-  NameList answer;
+  Placement answer;
   for (const auto& child : store.GetChilds(set)) {
     if (!store.FindFileSet(child)) continue;
-    for (const auto& name : Place(store, child, values, path)) InsertName(answer, name);
+    for (const auto& name : Place(store, child, values, path).sets) InsertName(answer.sets, name);
   }
   path.pop_back();
-  if (answer.empty() && Accepts(definitions, values)) answer.push_back(set);
+  if (!answer.sets.empty()) return answer;
+  answer.failure = Refusal(set, definitions, values);
+  if (!answer.failure) answer.sets.push_back(set);
   return answer;
+}
+
+std::string FailureSentence(const PlacementFailure& failure) {
+  switch (failure.kind) {
+    case PlacementFailureKind::BelowMinimum:
+      return "属性" + failure.property + "的值" + failure.value + "低于文件集" + failure.set + "的下限" + failure.bound;
+    case PlacementFailureKind::AboveMaximum:
+      return "属性" + failure.property + "的值" + failure.value + "高于文件集" + failure.set + "的上限" + failure.bound;
+    case PlacementFailureKind::MissingValue:
+      return "缺少属性" + failure.property + "的值，文件集" + failure.set + "要求它";
+  }
+  return {};
 }
 
 }  // namespace
 
-bool IsWithinBounds(const PropertyDefinition& definition, const std::string& value) {
-  if (!definition.min.empty() && CompareAs(definition.type, value, definition.min) < 0) return false;
-  if (!definition.max.empty() && CompareAs(definition.type, value, definition.max) > 0) return false;
-  return true;
+std::string PlacementFailureText(const std::vector<PlacementFailure>& failures) {
+  std::string text;
+  for (const auto& failure : failures) {
+    if (!text.empty()) text += "；";
+    text += FailureSentence(failure);
+  }
+  return text;
 }
 
-NameList PlaceItem(const CFileSetStore& store, const std::string& set, CFileItem& values) {
+bool IsWithinBounds(const PropertyDefinition& definition, const std::string& value) {
+  return !MissedBound(definition, value);
+}
+
+Placement PlaceItem(const CFileSetStore& store, const std::string& set, CFileItem& values) {
   NameList path;
   return Place(store, set, values, path);
 }

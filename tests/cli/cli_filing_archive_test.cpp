@@ -19,6 +19,12 @@ std::string Moved(const std::string& from, const std::string& to) { return FileU
 
 bool IsFile(const std::string& path) { return fs::is_regular_file(path); }
 
+// One entry of `archive --json`.
+Json Entry(const std::string& from, const std::string& to, const Json& sets, const char* status,
+           const std::string& reason = "") {
+  return Json{{"old", from}, {"new", to}, {"sets", sets}, {"status", status}, {"reason", reason}};
+}
+
 using CliArchiveTest = CliFilingTest;
 
 TEST_F(CliArchiveTest, MovesFilesBelowTheBaseFolderAndRecordsThemWithTheirValues) {
@@ -52,9 +58,41 @@ TEST_F(CliArchiveTest, PropertiesWithoutValueTakeTheirInitialValueAndMisfitsAreR
   EXPECT_EQ(Item("https://example.org/form")["sets"], Json({"Tax"}));
   EXPECT_EQ(Item("https://example.org/form")["properties"], Json({{"Year", "2024"}}));
 
-  const auto misfit = Cli({"archive", "--set", "Tax", "--prop", "Year=1800", "https://example.org/old"});
+  // An item that fits no set stays where it is, unrecorded, and is reported.
+  const std::string old = Source("old.txt", "old");
+  const auto misfit = Cli({"archive", "--set", "Tax", "--store-set", "Tax", "--prop", "Year=1800", old});
   EXPECT_EQ(misfit.exitCode, 1);
-  EXPECT_NE(misfit.err.find("https://example.org/old"), std::string::npos) << misfit.err;
+  EXPECT_EQ(misfit.out, FileUrl(old) + "\t" + FileUrl(old) + "\n");
+  EXPECT_NE(misfit.err.find(FileUrl(old) + ": 属性Year的值1800低于文件集Tax的下限2000"), std::string::npos)
+      << misfit.err;
+  EXPECT_TRUE(IsFile(old));
+  EXPECT_TRUE(Item(old).is_null());
+}
+
+TEST_F(CliArchiveTest, JsonGivesEachItemItsStatusAndReason) {
+  WriteTextFile(tmp_ / "blocker", "");  // no folder can be made below a file
+  Ok({"set", "add", "Broken", "--path", tmp_ / "blocker/inside"});
+  Ok({"set", "add", "Tax", "--parent", "Docs", "--prop", "Year;NUMBER;2000;2100;2024"});
+  const std::string moved = Source("moved.txt", "moved");
+  const std::string unlisted = Source("unlisted.txt", "unlisted");
+  const std::string stuck = Source("stuck.txt", "stuck");
+  const std::string web = "https://example.org/form";
+  const Json batch = {{{"Url", FileUrl(moved)}, {"PigPathSet", "Docs"}},
+                      {{"Url", web}, {"BelongSets", "Tax"}, {"PropValueAry", {"Year;"}}},
+                      {{"Url", FileUrl(unlisted)}, {"BelongSets", "Tax"}, {"PigPathSet", "Tax"}},  // no Year
+                      {{"Url", FileUrl(stuck)}, {"PigPathSet", "Broken"}}};
+  const auto result = Cli({"--json", "archive", "--batch", "-"}, batch.dump());
+
+  EXPECT_EQ(result.exitCode, 1);
+  const std::string missing = "缺少属性Year的值，文件集Tax要求它";
+  EXPECT_EQ(Json::parse(result.out),
+            (Json{Entry(FileUrl(moved), FileUrl(docs_ + "/moved.txt"), {kRoot}, "moved"),
+                  Entry(web, web, {"Tax"}, "recorded"),
+                  Entry(FileUrl(unlisted), FileUrl(unlisted), Json::array(), "unplaced", missing),
+                  Entry(FileUrl(stuck), FileUrl(stuck), {kRoot}, "failed", "移动文件失败:\n" + FileUrl(stuck))}));
+  EXPECT_NE(result.err.find(FileUrl(unlisted) + ": " + missing), std::string::npos) << result.err;
+  EXPECT_TRUE(Item(unlisted).is_null());
+  ExpectEachOnce({"moved", "unlisted", "stuck"});
 }
 
 TEST_F(CliArchiveTest, TakenNameGetsAUtcTimeStampAndNothingIsReplaced) {
@@ -91,8 +129,8 @@ TEST_F(CliArchiveTest, BatchFromStdinAndWebAddresses) {
 
   const std::string aNew = docs_ + "/Sub/src/deep/a b.txt";
   // Of Docs and its child Sub only the more specific Sub holds the item.
-  EXPECT_EQ(Json::parse(result.out), (Json{{{"old", FileUrl(a)}, {"new", FileUrl(aNew)}, {"sets", {"Sub"}}},
-                                           {{"old", web}, {"new", web}, {"sets", {"Docs"}}}}));
+  EXPECT_EQ(Json::parse(result.out),
+            (Json{Entry(FileUrl(a), FileUrl(aNew), {"Sub"}, "moved"), Entry(web, web, {"Docs"}, "recorded")}));
   EXPECT_EQ(Item(aNew)["name"], "Alpha");
   EXPECT_EQ(Item(web)["name"], "Example");
   ExpectEachOnce({"alpha"});

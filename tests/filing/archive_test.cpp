@@ -60,7 +60,8 @@ TEST_F(ArchiveTest, MovesBelowTheBaseFolderAndRecordsUnderTheNewUrl) {
   EXPECT_EQ(result.items[0].oldUrl, request.Url);
   EXPECT_EQ(result.items[0].newUrl, newUrl);
   EXPECT_EQ(result.items[0].sets, NameList{"Work"});
-  EXPECT_FALSE(result.items[0].moveFailed);
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Moved);
+  EXPECT_EQ(result.items[0].name, "b c.txt");
   EXPECT_TRUE(result.saved);
   EXPECT_FALSE(result.aborted);
   EXPECT_EQ(ReadTextFile(moved), "bytes of b");
@@ -80,6 +81,7 @@ TEST_F(ArchiveTest, WithoutStoreSetTheFileStaysButIsRecorded) {
   const std::string source = MakeFile("a.txt", "stays");
   const ArchiveResult result = Run({Request(source, "Work", "")});
   EXPECT_EQ(result.items[0].newUrl, MakeFileUrl(source));
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Recorded);
   EXPECT_EQ(ReadTextFile(source), "stays");
   EXPECT_EQ(SetsOf(MakeFileUrl(source)), NameList{"Work"});
   EXPECT_EQ(ElementPaths(*Reloaded(), "Work"), std::vector<std::string>{MakeFileUrl(source)});
@@ -141,7 +143,8 @@ TEST_F(ArchiveTest, EndlessCollisionsEndAsAReportedFailure) {
   const ArchiveResult result = Run({Request(source)}, &progress);
   EXPECT_LT(attempts, 100);
   EXPECT_EQ(progress.errors, std::vector<std::string>{"移动文件失败:\n" + MakeFileUrl(source)});
-  EXPECT_TRUE(result.items[0].moveFailed);
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Failed);
+  EXPECT_EQ(result.items[0].reason, progress.errors[0]);
   EXPECT_EQ(result.items[0].newUrl, MakeFileUrl(source));
   EXPECT_EQ(SetsOf(MakeFileUrl(source)), NameList{kRootSet});
   ExpectEachOnce({files, storeRoot}, {"kept"});
@@ -170,8 +173,8 @@ TEST_F(ArchiveTest, StorePathThatCannotBeCreatedKeepsTheItemWhereItIs) {
   ScriptedProgress progress;
   const ArchiveResult result = Run({Request(a, "Blocked", "Blocked"), Request(b, "Relative", "Relative")}, &progress);
   EXPECT_EQ(progress.errors.size(), 2u);
-  EXPECT_TRUE(result.items[0].moveFailed);
-  EXPECT_TRUE(result.items[1].moveFailed);
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Failed);
+  EXPECT_EQ(result.items[1].status, ArchiveStatus::Failed);
   EXPECT_EQ(SetsOf(MakeFileUrl(a)), NameList{"Blocked"});
   EXPECT_EQ(SetsOf(MakeFileUrl(b)), NameList{"Relative"});
   EXPECT_FALSE(std::filesystem::exists("relative"));
@@ -185,7 +188,7 @@ TEST_F(ArchiveTest, VanishedFileIsReportedAndRecordedWhereItWas) {
   ScriptedProgress progress;
   const ArchiveResult result = Run({Request(gone, "Work"), Request(present, "Work")}, &progress);
   EXPECT_EQ(progress.errors.size(), 1u);
-  EXPECT_TRUE(result.items[0].moveFailed);
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Failed);
   EXPECT_EQ(SetsOf(MakeFileUrl(gone)), NameList{"Work"});
   EXPECT_EQ(ReadTextFile(storeRoot + "/here.txt"), "here");
 }
@@ -224,7 +227,7 @@ TEST_F(ArchiveTest, RetryTriesTheSameDestinationAgain) {
   ScriptedProgress progress({ErrorChoice::Retry, ErrorChoice::Retry});
   const ArchiveResult result = Run({Request(a)}, &progress);
   EXPECT_EQ(progress.errors.size(), 2u);
-  EXPECT_FALSE(result.items[0].moveFailed);
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Moved);
   EXPECT_EQ(ReadTextFile(storeRoot + "/a.txt"), "a");
   ExpectEachOnce({files, storeRoot}, {"a"});
 }
@@ -256,8 +259,8 @@ TEST_F(ArchiveTest, CrossFileSystemMoveCopiesThenRemoves) {
   ScriptedProgress progress;
   const ArchiveResult result = Run({Request(file), Request(files + "/folder")}, &progress);
   EXPECT_EQ(ReadTextFile(storeRoot + "/a.txt"), "copied across");
-  EXPECT_FALSE(result.items[0].moveFailed);
-  EXPECT_TRUE(result.items[1].moveFailed);  // a folder is not copied between file systems
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Moved);
+  EXPECT_EQ(result.items[1].status, ArchiveStatus::Failed);  // a folder is not copied between file systems
   EXPECT_EQ(progress.errors.size(), 1u);
   EXPECT_TRUE(test::IsFolder(files + "/folder"));
   ExpectEachOnce({files, storeRoot}, {"copied across"});
@@ -278,7 +281,7 @@ TEST_F(ArchiveTest, RealMoveIntoAStorePathOnAnotherFileSystem) {
   request.BasePath = files + "/sub";
   const ArchiveResult result = Run({request, Request(files + "/folder")});
   EXPECT_EQ(result.items[0].newUrl, MakeFileUrl(other + "/sub/a.txt"));
-  EXPECT_TRUE(result.items[1].moveFailed);  // folders do not travel between file systems
+  EXPECT_EQ(result.items[1].status, ArchiveStatus::Failed);  // folders do not travel between file systems
   ExpectEachOnce({files, other}, {"to tmpfs", "stays"});
   std::filesystem::remove_all(other);
 }
@@ -305,6 +308,7 @@ TEST_F(ArchiveTest, WebAddressIsNeverMovedButRecordedAgain) {
   request.BelongSets = "";
   const ArchiveResult result = Run({request});
   EXPECT_EQ(result.items[0].newUrl, request.Url);
+  EXPECT_EQ(result.items[0].status, ArchiveStatus::Recorded);
   const CFileItem item = store.FindItemByPath(request.Url);
   EXPECT_EQ(item.GetName(), "Renamed");
   EXPECT_EQ(item.GetOwningSets(), NameList{kRootSet});
@@ -353,6 +357,46 @@ TEST_F(ArchiveTest, EmptyNameTakesTheFileName) {
   EXPECT_EQ(store.FindItemByPath(MakeFileUrl(storeRoot + "/named.txt")).GetName(), "named.txt");
 }
 
+TEST_F(ArchiveTest, AnItemThatFitsNoSetIsNeitherMovedNorRecordedAndTheOthersAre) {
+  AddSet("Work");
+  AddSet("Licenses", {}, {"Year;NUMBER;1990;2100;;Self"});
+  const std::string kept = MakeFile("kept.txt", "kept");
+  const std::string fresh = MakeFile("fresh.txt", "fresh");
+  const std::string good = MakeFile("good.txt", "good");
+  Run({Request(kept, "Work", "")});  // an earlier record, where the file is
+  ITEM_PIGEONHOLE_STRUCT misfit = Request(kept, "Licenses", "Licenses");
+  misfit.Name = "renamed";
+  misfit.PropValueAry = {"Year;1989"};
+  const ITEM_PIGEONHOLE_STRUCT valueless = Request(fresh, "Licenses", "Licenses");
+  ITEM_PIGEONHOLE_STRUCT fits = Request(good, "Licenses", "Licenses");
+  fits.PropValueAry = {"Year;2000"};
+
+  ScriptedProgress progress;
+  const ArchiveResult result = Run({misfit, valueless, fits}, &progress);
+
+  EXPECT_TRUE(progress.errors.empty());
+  ASSERT_EQ(result.items.size(), 3u);
+  const ArchivedItem& refused = result.items[0];
+  EXPECT_EQ(refused.status, ArchiveStatus::Unplaced);
+  EXPECT_EQ(refused.name, "renamed");
+  EXPECT_EQ(refused.failures, (std::vector<PlacementFailure>{
+                                  {PlacementFailureKind::BelowMinimum, "Year", "1989", "Licenses", "1990"}}));
+  EXPECT_EQ(refused.reason, "属性Year的值1989低于文件集Licenses的下限1990");
+  EXPECT_EQ(result.items[1].status, ArchiveStatus::Unplaced);
+  EXPECT_EQ(result.items[2].status, ArchiveStatus::Moved);
+  EXPECT_EQ(ReadTextFile(kept), "kept");
+  EXPECT_EQ(ReadTextFile(fresh), "fresh");
+  ExpectEachOnce({files, storeRoot}, {"kept", "fresh", "good"});
+
+  const auto saved = Reloaded();
+  const CFileItem old = saved->FindItemByPath(misfit.Url);
+  EXPECT_EQ(old.GetName(), "kept.txt");
+  EXPECT_EQ(old.GetOwningSets(), NameList{"Work"});
+  EXPECT_EQ(ElementPaths(*saved, "Work"), std::vector<std::string>{misfit.Url});
+  EXPECT_TRUE(saved->FindItemByPath(valueless.Url).GetPath().empty());
+  EXPECT_EQ(ElementPaths(*saved, "Licenses"), std::vector<std::string>{MakeFileUrl(storeRoot + "/Licenses/good.txt")});
+}
+
 // Sets and placement: Media has Year (NUMBER) and Author (STRING) definitions;
 // its children split the range.
 class PlacementTest : public ArchiveTest {
@@ -368,15 +412,19 @@ class PlacementTest : public ArchiveTest {
     AddSet("AtoM", {"Media"}, {"Initial;STRING;A;M;;Self"});
   }
 
-  NameList Place(const std::string& sets, const std::vector<std::string>& values, CFileItem* recorded = nullptr) {
+  ArchivedItem FileWebItem(const std::string& sets, const std::vector<std::string>& values) {
     ITEM_PIGEONHOLE_STRUCT request;
     request.Name = "item";
     request.Url = "http://example.org/" + std::to_string(counter_++);
     request.BelongSets = sets;
     request.PropValueAry = values;
-    const NameList landed = Run({request}).items.at(0).sets;
-    if (recorded) *recorded = store.FindItemByPath(request.Url);
-    return landed;
+    return Run({request}).items.at(0);
+  }
+
+  NameList Place(const std::string& sets, const std::vector<std::string>& values, CFileItem* recorded = nullptr) {
+    const ArchivedItem done = FileWebItem(sets, values);
+    if (recorded) *recorded = store.FindItemByPath(done.oldUrl);
+    return done.sets;
   }
 
  private:
@@ -416,11 +464,26 @@ TEST_F(PlacementTest, EmptyValuesTakeTheInitialValue) {
   EXPECT_EQ(recorded.GetOwningSets(), NameList{"Classic"});
 }
 
-TEST_F(PlacementTest, AnItemNoSetAcceptsIsKeptInTheIndexOnly) {
-  CFileItem recorded;
-  EXPECT_TRUE(Place("Media", {"Year;5"}, &recorded).empty());
-  EXPECT_EQ(recorded.GetName(), "item");
-  EXPECT_TRUE(recorded.GetOwningSets().empty());
+TEST_F(PlacementTest, AnItemNoSetAcceptsIsNotRecordedAndTheReasonNamesWhatItMissed) {
+  struct Case {
+    const char* sets;
+    std::vector<std::string> values;
+    const char* reason;
+  };
+  const Case table[] = {
+      {"New", {"Year;1", "Author;X", "Since;1999"}, "属性Since的值1999低于文件集New的下限2000"},
+      {"Classic", {"Year;1", "Author;X", "Era;", "Decade;2005"}, "属性Decade的值2005高于文件集Classic的上限1999"},
+      {"Media", {"Year;1"}, "缺少属性Author的值，文件集Media要求它"},
+      {"New;AtoM", {"Year;1", "Author;X", "Since;", "Initial;Z"},
+       "属性Initial的值Z高于文件集AtoM的上限M；属性Since的值低于文件集New的下限2000"},
+  };
+  for (const auto& c : table) {
+    SCOPED_TRACE(c.sets);
+    const ArchivedItem done = FileWebItem(c.sets, c.values);
+    EXPECT_EQ(done.status, ArchiveStatus::Unplaced);
+    EXPECT_EQ(done.reason, c.reason);
+    EXPECT_TRUE(store.FindItemByPath(done.oldUrl).GetPath().empty());
+  }
 }
 
 }  // namespace
