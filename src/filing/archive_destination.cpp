@@ -7,6 +7,28 @@
 #include "filing/url_parts.h"
 
 namespace ovelin {
+namespace {
+
+// Whether the chain of extended store paths from `set` ends in a named folder. A
+// chain that ends in an empty folder, a missing set or a loop names no folder; the
+// resolved path would then be a bare "/Set/Sub" at the top of the file system.
+bool HasStoreFolder(const CFileSetStore& store, const std::string& set) {
+  NameList passed;
+  std::string current = set;
+  while (true) {
+    const StorePath path = store.GetStorePath(current);
+    if (!path.found || !InsertName(passed, current)) return false;
+    if (path.kind == StorePathKind::UsrDef) return !path.text.empty();
+    current = path.text;
+  }
+}
+
+}  // namespace
+
+std::string ArchiveDestinationRoot(const CFileSetStore& store, const std::string& pigPathSet) {
+  if (pigPathSet.empty() || !HasStoreFolder(store, pigPathSet)) return {};
+  return store.GetEffectiveStorePath(pigPathSet);
+}
 
 std::string ArchiveDestination(const std::string& source, const std::string& basePath, const std::string& root) {
   if (root.empty()) return source;

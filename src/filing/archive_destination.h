@@ -5,6 +5,8 @@
 #include <chrono>
 #include <string>
 
+#include "store/file_set_store.h"
+
 namespace ovelin {
 
 /// The destination of `source` in the store folder `root` (trailing "/" ignored):
@@ -12,6 +14,12 @@ namespace ovelin {
 /// `basePath`, joined below the root. At least the file name is always kept, and
 /// an empty base path counts as the source itself. An empty root gives the source.
 std::string ArchiveDestination(const std::string& source, const std::string& basePath, const std::string& root);
+
+/// The store folder that items filed with `pigPathSet` as store-path set go to:
+/// its resolved store path. Empty when the name is empty, names no set, or its
+/// chain of extended store paths ends in no named folder (an empty folder, a
+/// missing set or a loop), so that nothing lands at the top of the file system.
+std::string ArchiveDestinationRoot(const CFileSetStore& store, const std::string& pigPathSet);
 
 /// "folder/stem_YYYYMMDDhhmmss.ext" with the UTC time `now`. A name without a "."
 /// gets no trailing "."; the leading "." of a hidden file does not start an extension.

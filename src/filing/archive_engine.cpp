@@ -9,26 +9,6 @@
 namespace ovelin {
 namespace {
 
-// Whether the chain of extended store paths from `set` ends in a named folder. A
-// chain that ends in an empty folder, a missing set or a loop names no folder; the
-// resolved path would then be a bare "/Set/Sub" at the top of the file system.
-bool HasStoreFolder(const CFileSetStore& store, const std::string& set) {
-  NameList passed;
-  std::string current = set;
-  while (true) {
-    const StorePath path = store.GetStorePath(current);
-    if (!path.found || !InsertName(passed, current)) return false;
-    if (path.kind == StorePathKind::UsrDef) return !path.text.empty();
-    current = path.text;
-  }
-}
-
-// The store folder of the destination set; empty when it has none.
-std::string DestinationRoot(const CFileSetStore& store, const std::string& pigPathSet) {
-  if (pigPathSet.empty() || !HasStoreFolder(store, pigPathSet)) return {};
-  return store.GetEffectiveStorePath(pigPathSet);
-}
-
 // The result of an item that has not moved (yet).
 ArchivedItem NotMoved(const ITEM_PIGEONHOLE_STRUCT& request, const PlannedRecord& plan) {
   ArchivedItem done;
@@ -54,7 +34,7 @@ bool MoveFile(const CFileSetStore& store, const ITEM_PIGEONHOLE_STRUCT& request,
   const auto source = LocalPathOfUrl(request.Url);
   if (!source) return true;
   const std::string destination =
-      ArchiveDestination(*source, request.BasePath, DestinationRoot(store, request.PigPathSet));
+      ArchiveDestination(*source, request.BasePath, ArchiveDestinationRoot(store, request.PigPathSet));
   const MoveIntoStoreResult moved = MoveIntoStore(*source, destination, request.Url, progress, environment);
   if (moved.aborted) return false;
   done.newUrl = MakeFileUrl(moved.finalPath);

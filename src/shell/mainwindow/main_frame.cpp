@@ -8,11 +8,13 @@
 #include <QMetaMethod>
 #include <QSplitter>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QToolBar>
 
 #include "shell/app/command_ids.h"
 #include "shell/app/product_info.h"
 #include "shell/app/template_commands.h"
+#include "shell/filing/pigeonhole_sheet.h"
 #include "shell/mainwindow/pane_layout.h"
 #include "shell/preview/web_browser.h"
 #include "shell/query/right_view.h"
@@ -159,6 +161,14 @@ void CMainFrame::ConnectPanes() {
   connect(viewList_, &QListWidget::itemSelectionChanged, this, &CMainFrame::updateCommandStates);
   connect(rightView_, &CRightView::stateChanged, this, &CMainFrame::updateCommandStates);
   connect(rightView_, &CRightView::previewRelease, preview_, &CWebBrowser::ShowEmptyPage);
+  connect(this, &CMainFrame::archiveRequested, rightView_, &CRightView::archiveFiles);
+  connect(this, &CMainFrame::pipeDataReceived, rightView_, &CRightView::archiveHandOver);
+  connect(rightView_, &CRightView::setCreated, this, &CMainFrame::onSetCreated);
+  connect(rightView_, &CRightView::filingIdle, this, &CMainFrame::PassOnHandOvers);
+  handOverRetry_ = new QTimer(this);
+  handOverRetry_->setSingleShot(true);
+  handOverRetry_->setInterval(300);
+  connect(handOverRetry_, &QTimer::timeout, this, &CMainFrame::PassOnHandOvers);
 }
 
 CMainFrame::Pane CMainFrame::PaneOf(const QWidget* widget) const {
@@ -237,10 +247,24 @@ void CMainFrame::exitProgram() {
 
 void CMainFrame::onPipeMessage(const QByteArray& body) {
   showFromTray();
-  // A hand-over while a dialog is open would start a second conversation with the user.
-  if (QApplication::activeModalWidget() || !isEnabled()) return;
   const QList<PipeRecord> records = ParsePipeRecords(body);
-  if (!records.isEmpty()) emit pipeDataReceived(records);
+  if (records.isEmpty()) return;
+  // The sender was told the message arrived: it must not be lost. It is passed
+  // on from the event loop, not from inside the connection that read it.
+  handOvers_.append(records);
+  QMetaObject::invokeMethod(this, &CMainFrame::PassOnHandOvers, Qt::QueuedConnection);
+}
+
+void CMainFrame::PassOnHandOvers() {
+  if (handOvers_.isEmpty()) return;
+  // A hand-over while a dialog is open would start a second conversation with
+  // the user; it waits until that one has ended.
+  if (IsPigeonholeWizardOpen() || rightView_->IsFiling() || QApplication::activeModalWidget() || !isEnabled()) {
+    handOverRetry_->start();
+    return;
+  }
+  emit pipeDataReceived(handOvers_.takeFirst());
+  if (!handOvers_.isEmpty()) handOverRetry_->start();
 }
 
 }  // namespace ovelin

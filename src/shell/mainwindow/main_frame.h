@@ -12,6 +12,7 @@
 #include "shell/app/pipe_message.h"
 
 class QSplitter;
+class QTimer;
 class QSystemTrayIcon;
 
 namespace ovelin {
@@ -48,8 +49,9 @@ class CMainFrame : public QMainWindow {
   /// A query request from the tree or the view set list (text: expression, or
   /// expression ";" keywords) for the query panel.
   void onRunQuery(const QString& text, int mode);
-  /// A hand-over message arrived: shows the window and, unless a modal dialog is
-  /// open, passes its records on.
+  /// A hand-over message arrived: shows the window and passes its records on
+  /// for archiving; while a wizard, a filing run or another modal dialog is
+  /// open they wait, in arrival order, until it has closed.
   void onPipeMessage(const QByteArray& body);
   /// Brings the window back from the tray.
   void showFromTray();
@@ -61,7 +63,8 @@ class CMainFrame : public QMainWindow {
   void onSetCreated(const QString& name);
 
  signals:
-  /// Records handed over by an outside program (name and address each).
+  /// Records handed over by an outside program (name and address each), passed
+  /// on when nothing else holds the user's attention.
   void pipeDataReceived(const QList<ovelin::PipeRecord>& records);
   /// "文件归档" was chosen (offered only while something handles it).
   void archiveRequested();
@@ -92,6 +95,7 @@ class CMainFrame : public QMainWindow {
   QAction* AddAction(int id, const QString& text, const QString& caption, const QIcon& icon = {});
   Pane PaneOf(const QWidget* widget) const;
   void ApplyPaneSizes();
+  void PassOnHandOvers();
 
   CFileSetStore& store_;
   QSplitter* outer_ = nullptr;
@@ -105,6 +109,8 @@ class CMainFrame : public QMainWindow {
   QHash<int, QAction*> actions_;
   Pane activePane_ = Pane::Tree;
   bool exiting_ = false;
+  QList<QList<PipeRecord>> handOvers_;  // received, not yet passed on
+  QTimer* handOverRetry_ = nullptr;
 };
 
 }  // namespace ovelin

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "shell/app/qt_text.h"
 #include "shell/query/desktop_open.h"
 
 namespace ovelin {
@@ -50,8 +51,7 @@ void CQueryResList::BuildMenu() {
   menu_->addSeparator();
   openFolder_ = menu_->addAction(QStringLiteral("打开所在文件夹"), this, &CQueryResList::openContainingFolder);
   delete_ = menu_->addAction(QStringLiteral("删除归档项目        Del"), this, &CQueryResList::deleteSelected);
-  // Archiving selected items comes with the archiving wizard.
-  archiving_ = menu_->addAction(QStringLiteral("项目归档情况"));
+  archiving_ = menu_->addAction(QStringLiteral("项目归档情况"), this, &CQueryResList::archiveSelected);
   openFolder_->setData(kCmdItemOpenFolder);
   delete_->setData(kCmdItemDelete);
   archiving_->setData(kCmdItemArchiving);
@@ -140,6 +140,17 @@ void CQueryResList::deleteSelected() {
   if (!urls.isEmpty()) emit deleteItems(urls);
 }
 
+void CQueryResList::archiveSelected() {
+  PigeonholeBatch batch;
+  for (const ResultRow* row : SelectedItemRows()) {
+    ITEM_PIGEONHOLE_STRUCT record;
+    record.Name = ToStd(row->name);
+    record.Url = ToStd(row->path);
+    batch.push_back(std::move(record));
+  }
+  if (!batch.empty()) emit pigDrop(batch);
+}
+
 void CQueryResList::openContainingFolder() {
   QStringList paths;
   for (const ResultRow* row : SelectedItemRows()) {
@@ -159,7 +170,7 @@ void CQueryResList::UpdateMenu() {
   open_->setEnabled(rows.size() == 1);
   openFolder_->setEnabled(anyLocal);
   delete_->setEnabled(!rows.empty());
-  archiving_->setEnabled(false);
+  archiving_->setEnabled(!rows.empty());
 }
 
 void CQueryResList::contextMenuEvent(QContextMenuEvent* event) {

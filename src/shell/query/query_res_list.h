@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "filing/pigeonhole_item.h"
 #include "shell/query/result_model.h"
 #include "store/item_list.h"
 
@@ -56,6 +57,8 @@ class CQueryResList : public QTableView {
  public slots:
   /// "删除归档项目": asks the panel to delete the selected items.
   void deleteSelected();
+  /// "项目归档情况": asks the panel to archive the selected items anew.
+  void archiveSelected();
   /// "打开所在文件夹": the selected files' folder, with the file selected when only one.
   void openContainingFolder();
   /// Opens the row: a group row narrows the query, an item opens with its handler.
@@ -66,6 +69,8 @@ class CQueryResList : public QTableView {
   void queryGroup(const QString& member);
   /// Delete these items (their URLs).
   void deleteItems(const QStringList& urls);
+  /// Archive these items (their names and URLs).
+  void pigDrop(const ovelin::PigeonholeBatch& batch);
   /// The selection settled: show these preview entries.
   void previewItems(const QStringList& entries);
   /// The selection changed (commands that act on it may change state).

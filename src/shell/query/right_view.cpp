@@ -29,6 +29,7 @@ CRightView::CRightView(CFileSetStore& store, QWidget* parent)
   setAccessibleName(QStringLiteral("查询面板"));
   setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   BuildControls();
   ConnectControls();
   UpdateButtons();
@@ -90,6 +91,7 @@ void CRightView::ConnectControls() {
   connect(list_, &CQueryResList::queryGroup, this,
           [this](const QString& member) { RunQuery(HistoryMode::New, member, {}, 1); });
   connect(list_, &CQueryResList::deleteItems, this, &CRightView::deleteItems);
+  connect(list_, &CQueryResList::pigDrop, this, &CRightView::archiveItems);
   connect(list_, &CQueryResList::previewItems, this, &CRightView::previewItems);
   connect(list_, &CQueryResList::selectionStateChanged, this, &CRightView::stateChanged);
   connect(&progressTimer_, &QTimer::timeout, this, &CRightView::UpdateSearchProgress);
@@ -102,7 +104,7 @@ bool CRightView::canForward() const { return history_.CanForward(); }
 
 bool CRightView::canRefresh() const { return history_.CanRefresh(); }
 
-bool CRightView::canDelete() const { return !deleting_ && !list_->SelectedItemRows().empty(); }
+bool CRightView::canDelete() const { return !filing_ && !list_->SelectedItemRows().empty(); }
 
 bool CRightView::IsSearching() const { return pending_.has_value(); }
 

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "filing/pigeonhole_item.h"
+#include "shell/app/pipe_message.h"
 #include "shell/query/query_history.h"
 #include "store/item_list.h"
 
@@ -62,6 +64,8 @@ class CRightView : public QWidget {
   const std::vector<std::string>& PositiveLeaves() const { return positiveLeaves_; }
   /// A keyword search over file contents is running.
   bool IsSearching() const;
+  /// An archiving wizard, or an archiving or deleting run, is under way.
+  bool IsFiling() const { return filing_; }
 
   CQueryExpEdit* ExpressionField() const { return expression_; }
   QLineEdit* KeywordField() const { return keywords_; }
@@ -90,6 +94,14 @@ class CRightView : public QWidget {
   void deleteItems(const QStringList& urls);
   /// "相关查询制导" for the current result.
   void requestGuidance();
+  /// "文件归档": the two-page archiving wizard, then the run; refreshes afterwards.
+  void archiveFiles();
+  /// Items to archive from a drop, the result list or a hand-over: their sets
+  /// preset from the current query when the configuration says so, then the
+  /// one-page wizard and the run; refreshes afterwards.
+  void archiveItems(ovelin::PigeonholeBatch batch);
+  /// Records handed over by another program, archived as dropped items are.
+  void archiveHandOver(const QList<ovelin::PipeRecord>& records);
 
  signals:
   /// The history, the current query or the selection changed (command states may change).
@@ -103,9 +115,16 @@ class CRightView : public QWidget {
   void previewRelease(const QStringList& urls);
   /// "相关查询制导": the sets holding the result's items, the expression and the keywords.
   void guidanceRequested(const QStringList& sets, const QString& expression, const QString& keywords);
+  /// A set was created in a dialog of the panel (the archiving wizard's set tree).
+  void setCreated(const QString& name);
+  /// No wizard is open and no filing run goes on any more.
+  void filingIdle();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildControls();
@@ -117,6 +136,8 @@ class CRightView : public QWidget {
   void SetBusy(bool busy);
   void UpdateSearchProgress();
   void UpdateButtons();
+  void RunWizardAndArchive(PigeonholeBatch batch, int mode);
+  void SetFiling(bool filing);
 
   CFileSetStore& store_;
   QueryHistory history_;
@@ -124,7 +145,7 @@ class CRightView : public QWidget {
   std::vector<std::string> grouping_;
   std::vector<std::string> positiveLeaves_;
   std::optional<QueryPlan> pending_;  // the query whose content search runs
-  bool deleting_ = false;
+  bool filing_ = false;
   bool busy_ = false;
 
   CQueryExpEdit* expression_ = nullptr;

@@ -7,7 +7,7 @@
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "shell/query/dlg_del_file_item_option.h"
-#include "shell/query/item_deleting.h"
+#include "shell/filing/item_deleting.h"
 #include "shell/query/query_res_list.h"
 #include "shell/query/right_view.h"
 #include "shell/viewlist/dlg_view_set_def.h"
@@ -31,17 +31,15 @@ bool CRightView::newViewSetFromQuery() {
 void CRightView::deleteSelected() { list_->deleteSelected(); }
 
 void CRightView::deleteItems(const QStringList& urls) {
-  if (urls.isEmpty() || deleting_) return;
+  if (urls.isEmpty() || filing_) return;
   CDlgDelFileItemOption dialog(this);
   if (dialog.exec() != QDialog::Accepted) return;
   cancelSearch();  // a finished search would show items that are gone
   emit previewRelease(urls);
-  deleting_ = true;
-  emit stateChanged();
+  SetFiling(true);
   StartDeleting(store_, urls, dialog.DeleteFiles(), window(), [this] {
-    deleting_ = false;
+    SetFiling(false);
     refresh();
-    emit stateChanged();
   });
 }
 

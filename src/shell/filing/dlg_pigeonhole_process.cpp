@@ -1,4 +1,4 @@
-#include "shell/query/dlg_pigeonhole_process.h"
+#include "shell/filing/dlg_pigeonhole_process.h"
 
 #include <QFormLayout>
 #include <QLabel>
