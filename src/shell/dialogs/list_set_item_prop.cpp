@@ -1,8 +1,6 @@
 #include "shell/dialogs/list_set_item_prop.h"
 
 #include <QComboBox>
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include "shell/app/message_box.h"
@@ -62,22 +60,12 @@ QString IllegalPropertyNameText() {
   return QStringLiteral("属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^");
 }
 
-CListSetItemProp::CListSetItemProp(QWidget* parent) : QTableWidget(0, kColumnCount, parent) {
-  setHorizontalHeaderLabels({QStringLiteral("继承"), QStringLiteral("属性名称"), QStringLiteral("属性类型"),
-                             QStringLiteral("最小值"), QStringLiteral("最大值"), QStringLiteral("初始值")});
-  setAccessibleName(QStringLiteral("所属项目属性"));
+CListSetItemProp::CListSetItemProp(QWidget* parent)
+    : PropertyTable({QStringLiteral("继承"), QStringLiteral("属性名称"), QStringLiteral("属性类型"),
+                     QStringLiteral("最小值"), QStringLiteral("最大值"), QStringLiteral("初始值")},
+                    QStringLiteral("所属项目属性"), parent) {
   setItemDelegate(new TypeColumnDelegate(this));
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
-                  QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-  verticalHeader()->hide();
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   connect(this, &QTableWidget::itemChanged, this, &CListSetItemProp::checkEditedName);
-  // Scrolling ends an edit in progress, as losing the focus does.
-  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CListSetItemProp::endEditing);
-  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListSetItemProp::endEditing);
 }
 
 void CListSetItemProp::Load(const DefinitionList& definitions) {
@@ -126,7 +114,7 @@ DefinitionList CListSetItemProp::Definitions() const {
 }
 
 void CListSetItemProp::AddRow() {
-  endEditing();
+  EndEditing();
   filling_ = true;
   AppendRow({"", "STRING", "", "", "", std::string(kOriginSelf)});
   filling_ = false;
@@ -146,14 +134,6 @@ void CListSetItemProp::checkEditedName(QTableWidgetItem* item) {
   if (filling_ || item->column() != kName) return;
   // The name stays as typed; the user is only warned.
   if (HasIllegalCharacter(item->text())) ShowWarning(this, IllegalPropertyNameText());
-}
-
-void CListSetItemProp::endEditing() {
-  if (state() != QAbstractItemView::EditingState) return;
-  if (QWidget* editor = indexWidget(currentIndex())) {
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
-  }
 }
 
 }  // namespace ovelin

@@ -2,13 +2,13 @@
 // CListSetItemProp: the item property definitions of a set as an editable table.
 // Inherited rows are read-only; own rows are edited in place.
 
-#include <QTableWidget>
+#include "shell/dialogs/property_table.h"
 
 #include "store/property_definition.h"
 
 namespace ovelin {
 
-class CListSetItemProp : public QTableWidget {
+class CListSetItemProp : public PropertyTable {
   Q_OBJECT
  public:
   explicit CListSetItemProp(QWidget* parent = nullptr);
@@ -28,7 +28,6 @@ class CListSetItemProp : public QTableWidget {
 
  private slots:
   void checkEditedName(QTableWidgetItem* item);
-  void endEditing();
 
  private:
   void AppendRow(const PropertyDefinition& definition);

@@ -44,6 +44,7 @@ CItemBelongPage::CItemBelongPage(CFileSetStore& store, QWidget* parent)
       descriptions_(new QPushButton(QStringLiteral("编辑项目描述信息"), this)),
       properties_(new CListItemProp(this)) {
   setTitle(QStringLiteral("文件归档"));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);  // the page fills the sheet
   tree_->setAccessibleName(QStringLiteral("隶属集"));
 
   auto* left = new QWidget(this);

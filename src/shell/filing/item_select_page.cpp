@@ -20,6 +20,7 @@ CItemSelectPage::CItemSelectPage(QWidget* parent)
       contents_(new CShellFolderContentList(this)),
       list_(new CFileSelectList(this)) {
   setTitle(QStringLiteral("文件选择"));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);  // the page fills the sheet
   auto* newUrl = new QPushButton(QStringLiteral("创建URL项目"), this);
   auto* remove = new QPushButton(QStringLiteral("删除选中项目"), this);
   auto* clear = new QPushButton(QStringLiteral("清空项目列表"), this);

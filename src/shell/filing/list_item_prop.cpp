@@ -1,7 +1,5 @@
 #include "shell/filing/list_item_prop.h"
 
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include "shell/app/qt_text.h"
@@ -10,7 +8,7 @@
 namespace ovelin {
 namespace {
 
-enum Column { kName = 0, kValue, kColumnCount };
+enum Column { kName = 0, kValue };
 
 }  // namespace
 
@@ -36,20 +34,9 @@ class CListItemProp::ValueDelegate : public QStyledItemDelegate {
   CListItemProp* list_;
 };
 
-CListItemProp::CListItemProp(QWidget* parent) : QTableWidget(0, kColumnCount, parent) {
-  setHorizontalHeaderLabels({QStringLiteral("属性名称"), QStringLiteral("属性值")});
-  setAccessibleName(QStringLiteral("文件项目属性"));
+CListItemProp::CListItemProp(QWidget* parent)
+    : PropertyTable({QStringLiteral("属性名称"), QStringLiteral("属性值")}, QStringLiteral("文件项目属性"), parent) {
   setItemDelegate(new ValueDelegate(this));
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
-                  QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-  verticalHeader()->hide();
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  // Scrolling ends an edit in progress, as losing the focus does.
-  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CListItemProp::EndEditing);
-  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListItemProp::EndEditing);
 }
 
 void CListItemProp::Load(const std::vector<std::string>& values) {
@@ -73,14 +60,6 @@ std::vector<std::string> CListItemProp::Values() const {
     values.push_back(ToStd(item(row, kName)->text()) + ";" + ToStd(item(row, kValue)->text()));
   }
   return values;
-}
-
-void CListItemProp::EndEditing() {
-  if (state() != QAbstractItemView::EditingState) return;
-  if (QWidget* editor = indexWidget(currentIndex())) {
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
-  }
 }
 
 }  // namespace ovelin

@@ -3,14 +3,14 @@
 // property. Only the value column is edited; the list tells its page when an
 // edit begins and ends, so that the page can hold its item list still meanwhile.
 
-#include <QTableWidget>
-
 #include <string>
 #include <vector>
 
+#include "shell/dialogs/property_table.h"
+
 namespace ovelin {
 
-class CListItemProp : public QTableWidget {
+class CListItemProp : public PropertyTable {
   Q_OBJECT
  public:
   explicit CListItemProp(QWidget* parent = nullptr);
@@ -19,8 +19,6 @@ class CListItemProp : public QTableWidget {
   void Load(const std::vector<std::string>& values);
   /// The rows as "name;value" entries, in row order.
   std::vector<std::string> Values() const;
-  /// Ends an edit in progress; the cell keeps the typed text.
-  void EndEditing();
 
  signals:
   /// A value cell is being edited.
