@@ -1,0 +1,1 @@
+#include "shell/guidance/guidance_expression.h"
