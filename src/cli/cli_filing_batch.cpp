@@ -76,6 +76,8 @@ int ReadRecord(const Json& json, const std::string& place, ITEM_PIGEONHOLE_STRUC
   if (!ReadPropertyValues(json, record.PropValueAry)) {
     return Fail(kExitUsage, place + ": PropValueAry must be an array of \"name;value\" strings");
   }
+  // An empty Name stands for the file name; a blank one would name the item with nothing.
+  if (!record.Name.empty() && IsBlankName(record.Name)) return Fail(kExitUsage, place + ": Name is blank");
   if (record.Url.empty()) return Fail(kExitUsage, place + ": Url is missing or empty");
   // A bare path would be recorded as an address and never moved.
   if (record.Url.front() == '/') return Fail(kExitUsage, place + ": Url is a local path; write it as file://" + record.Url);
@@ -105,19 +107,21 @@ int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch) {
     shared.PropValueAry.push_back(entry);
   }
   const auto name = args.Last("--name");
+  if (name && IsBlankName(*name)) return Fail(kExitUsage, "--name needs a name that is not blank");
   const auto base = args.Last("--base");
   if (base && base->empty()) return Fail(kExitUsage, "--base needs a folder");
 
   for (const auto& target : args.positionals) {
     if (target.empty()) return Fail(kExitUsage, "an empty TARGET names nothing");
     ITEM_PIGEONHOLE_STRUCT record = shared;
-    if (IsLocalTarget(target)) {
-      const std::string path = NormalLocalPath(target);
-      record.Url = MakeFileUrl(path);
-      // The trailing "/" of a base folder counts: it keeps that folder out of the store path.
-      record.BasePath = base ? AbsolutePath(*base) : path;
-    } else {
-      record.Url = target;
+    const bool local = IsLocalTarget(target);
+    record.Url = local ? MakeFileUrl(NormalLocalPath(target)) : target;
+    // The trailing "/" of a base folder counts: it keeps that folder out of the store path.
+    // A file URL takes it as a path does; without one the engine keeps only the file name.
+    if (base) {
+      record.BasePath = AbsolutePath(*base);
+    } else if (local) {
+      record.BasePath = NormalLocalPath(target);
     }
     record.Name = name ? *name : ItemNameOf(record);
     batch.push_back(std::move(record));

@@ -52,6 +52,17 @@ TEST_F(CliArchiveTest, MovesFilesBelowTheBaseFolderAndRecordsThemWithTheirValues
   EXPECT_EQ(xml.find(FileUrl(a)), std::string::npos);
 }
 
+TEST_F(CliArchiveTest, BaseAppliesToFileUrlTargetsAsToPaths) {
+  const std::string a = Source("2024/sub/a.txt", "alpha");
+  const std::string b = Source("2024/sub/b.txt", "beta");
+  const std::string out = Ok({"archive", "--store-set", "Docs", "--base", src_ + "/2024", FileUrl(a), b});
+  EXPECT_EQ(Lines(out), (Strings{Moved(a, docs_ + "/2024/sub/a.txt"), Moved(b, docs_ + "/2024/sub/b.txt")}));
+  // Without --base a file URL keeps only its file name, as a path does.
+  const std::string c = Source("2025/sub/c.txt", "gamma");
+  EXPECT_EQ(Lines(Ok({"archive", "--store-set", "Docs", FileUrl(c)})), Strings{Moved(c, docs_ + "/c.txt")});
+  ExpectEachOnce({"alpha", "beta", "gamma"});
+}
+
 TEST_F(CliArchiveTest, PropertiesWithoutValueTakeTheirInitialValueAndMisfitsAreReported) {
   Ok({"set", "add", "Tax", "--parent", "Docs", "--prop", "Year;NUMBER;2000;2100;2024"});
   Ok({"archive", "--set", "Tax", "https://example.org/form"});
