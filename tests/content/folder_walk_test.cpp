@@ -69,6 +69,17 @@ TEST_F(FolderWalk, SymbolicLinkLoopsEnd) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
+TEST_F(FolderWalk, LinksToFoldersInsideTheWalkAreNotFollowed) {
+  TempDir outside;
+  WriteTextFile(outside / "far.txt", "farword");
+  ::symlink(outside.path().c_str(), (dir / "Projects/elsewhere").c_str());
+  ::symlink("/", (dir / "Projects/top").c_str());
+  EXPECT_FALSE(MatchesOnce("farword", dir.path()));
+  EXPECT_FALSE(MatchesOnce("far.txt", dir.path()));
+  EXPECT_TRUE(MatchesOnce("elsewhere", dir.path()));          // the link's own name counts
+  EXPECT_TRUE(MatchesOnce("farword", dir / "Projects/elsewhere"));  // the folder asked about may be a link
+}
+
 TEST_F(FolderWalk, DepthIsBounded) {
   std::string path = dir / "Projects";
   for (int i = 0; i < 5; ++i) {

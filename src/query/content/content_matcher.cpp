@@ -1,7 +1,9 @@
 #include "query/content/content_matcher.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 #include <set>
@@ -38,6 +40,18 @@ bool Contains(const std::optional<std::string>& text, std::string_view keyword) 
 struct DirectoryCloser {
   void operator()(DIR* directory) const { ::closedir(directory); }
 };
+
+// Opens a folder of the walk. Only the folder asked about may be reached through
+// a symbolic link: a link met inside the walk is not followed (as grep -r does),
+// since a link to "/" would walk the whole file system.
+std::unique_ptr<DIR, DirectoryCloser> OpenFolder(const std::string& path, bool followLink) {
+  const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+  const int fd = ::open(path.c_str(), flags);
+  if (fd < 0) return nullptr;
+  std::unique_ptr<DIR, DirectoryCloser> directory(::fdopendir(fd));
+  if (!directory) ::close(fd);
+  return directory;
+}
 
 std::string ChildPath(const std::string& folder, const std::string& name) {
   return folder.ends_with('/') ? folder + name : folder + "/" + name;
@@ -112,7 +126,7 @@ bool CContentMatcher::MatchFolder(std::string_view keyword, const std::string& p
   if (depth > options_.maxFolderDepth) return false;
   std::vector<std::string> names;
   {
-    const std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path.c_str()));
+    const std::unique_ptr<DIR, DirectoryCloser> directory = OpenFolder(path, depth == 0);
     if (!directory) return false;
     struct stat info {};
     if (::fstat(::dirfd(directory.get()), &info) != 0) return false;

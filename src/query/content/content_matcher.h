@@ -36,8 +36,9 @@ class CContentMatcher {
   /// True when the content at `localPath` contains `lowerKeyword`, which must be
   /// lower-cased already (LowerCase). A folder matches when the lower-cased name of
   /// an entry below it contains the keyword or an entry's content does; the walk
-  /// descends at most ContentOptions::maxFolderDepth levels and enters no folder
-  /// twice, so symbolic-link loops end. Whatever cannot be read (missing, no
+  /// descends at most ContentOptions::maxFolderDepth levels, enters no folder
+  /// twice and follows no symbolic link to a folder below `localPath` (its name
+  /// still counts). Whatever cannot be read (missing, no
   /// permission, malformed, converter failure, crash or time-out) gives false.
   bool Matches(std::string_view lowerKeyword, const std::string& localPath);
 
