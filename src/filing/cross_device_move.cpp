@@ -1,9 +1,11 @@
-// Moving a file to another file system: copy, flush, compare, then remove the source.
+// Moving a file to another file system: copy under a temporary name, flush,
+// compare, put in place, then remove the source.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -43,14 +45,43 @@ bool FillCopy(int source, int target, const struct stat& info) {
          ::fsync(target) == 0 && ::fstat(target, &written) == 0 && written.st_size == info.st_size;
 }
 
+// A new empty file of a temporary name in `folder`, created exclusively; its
+// path is left in `path`.
+UniqueFd CreateTemporary(const std::string& folder, std::string& path) {
+  std::string pattern = folder + "/.ovelin-move-XXXXXX";
+  UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
+  if (fd.valid()) path = pattern;
+  return fd;
+}
+
+// Puts the complete copy in place under its final name, never replacing one.
+MoveOutcome PlaceCopy(const std::string& temporary, const std::string& to) {
+  const int error = RenameNoReplace(temporary, to);
+  if (error == 0) return MoveOutcome::Moved;
+  return error == EEXIST ? MoveOutcome::Exists : MoveOutcome::Failed;
+}
+
+// The copy is made under a temporary name beside the destination, so that a run
+// killed mid-copy leaves no partial file under the final name.
 MoveOutcome CopyFile(const std::string& from, const std::string& to) {
   UniqueFd source(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (source.get() < 0 || ::fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode)) return MoveOutcome::Failed;
-  UniqueFd target(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-  if (target.get() < 0) return CreateFailure(errno);
-  const bool copied = FillCopy(source.get(), target.get(), info) && target.Close() && SyncFolder(FolderOf(to));
-  if (copied && ::unlink(from.c_str()) == 0) return MoveOutcome::Moved;
+  struct stat taken {};
+  if (::lstat(to.c_str(), &taken) == 0) return MoveOutcome::Exists;  // spares a copy that could not be placed
+  std::string temporary;
+  UniqueFd target = CreateTemporary(FolderOf(to), temporary);
+  if (!target.valid()) return CreateFailure(errno);
+  if (!FillCopy(source.get(), target.get(), info) || !target.Close()) {
+    ::unlink(temporary.c_str());
+    return MoveOutcome::Failed;
+  }
+  const MoveOutcome placed = PlaceCopy(temporary, to);
+  if (placed != MoveOutcome::Moved) {
+    ::unlink(temporary.c_str());
+    return placed;
+  }
+  if (SyncFolder(FolderOf(to)) && ::unlink(from.c_str()) == 0) return MoveOutcome::Moved;
   ::unlink(to.c_str());
   return MoveOutcome::Failed;
 }

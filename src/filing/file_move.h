@@ -27,9 +27,10 @@ using RenameFunction = std::function<int(const std::string& from, const std::str
 MoveOutcome MovePath(const std::string& from, const std::string& to, const RenameFunction& rename);
 
 /// Moves a regular file or symbolic link to another file system: the copy is made
-/// under the new name created exclusively, flushed to disk and compared by size;
-/// only then is the source removed. On any failure the copy is removed and the
-/// source stays. Folders and special files fail.
+/// under a temporary name in the destination folder created exclusively, flushed
+/// to disk and compared by size, then renamed to the new name without replacing
+/// anything; only then is the source removed. On any failure the copy is removed
+/// and the source stays. Folders and special files fail.
 MoveOutcome MoveAcrossFileSystems(const std::string& from, const std::string& to);
 
 }  // namespace ovelin

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 
 #include "filing/file_move.h"
@@ -91,6 +94,31 @@ TEST(MovePath, CrossDeviceKeepsSourceWhenTheCopyCannotBeMade) {
   EXPECT_EQ(ReadTextFile(temp / "a"), "source");
   EXPECT_EQ(ReadTextFile(temp / "taken"), "other");
   test::ExpectEachOnce({temp.path()}, {"source", "other", "x"});
+}
+
+TEST(MovePath, CrossDeviceCopyKilledMidWayLeavesNothingUnderTheFinalName) {
+  TempDir temp;
+  const std::string content(1 << 20, 'k');
+  WriteTextFile(temp / "a", content);
+  std::filesystem::create_directory(temp / "store");
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // Writing past 64 KiB kills the process with SIGXFSZ, half-way through the copy.
+    const rlimit limit{1 << 16, 1 << 16};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
+    MoveAcrossFileSystems(temp / "a", temp / "store/a");
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+  EXPECT_FALSE(std::filesystem::exists(temp / "store/a"));
+  EXPECT_EQ(ReadTextFile(temp / "a"), content);
+  // The next attempt is not stopped by the left-over copy.
+  EXPECT_EQ(MovePath(temp / "a", temp / "store/a", FakeCrossDevice), MoveOutcome::Moved);
+  EXPECT_EQ(ReadTextFile(temp / "store/a"), content);
 }
 
 TEST(MovePath, CrossDeviceRecreatesSymbolicLinks) {
