@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
@@ -24,6 +26,17 @@ std::string BrokenOle2File(const std::string& path) {
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 251);
   WriteTextFile(path, garbage);
   return path;
+}
+
+// Whether the process of that pid (text) is gone or a zombie within five seconds.
+bool EndsSoon(const std::string& pid) {
+  const std::string statPath = "/proc/" + std::to_string(std::stoi(pid)) + "/stat";
+  std::string stat = test::ReadTextFile(statPath);
+  for (int i = 0; i < 100 && !stat.empty() && stat.find(") Z") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    stat = test::ReadTextFile(statPath);
+  }
+  return stat.empty() || stat.find(") Z") != std::string::npos;
 }
 
 TEST(OfficeReader, FindsWordsInRealDocuments) {
@@ -105,14 +118,7 @@ TEST(OfficeReader, HangingConverterIsKilledAtTheLimit) {
   EXPECT_EQ(test::ReadTextFile(dir / "runs"), "run\n");
   const std::string pid = test::ReadTextFile(dir / "pid");
   ASSERT_FALSE(pid.empty());
-  // The grandchild was killed with its group; give the kernel a moment to end it.
-  const std::string statPath = "/proc/" + std::to_string(std::stoi(pid)) + "/stat";
-  std::string stat = test::ReadTextFile(statPath);
-  for (int i = 0; i < 100 && !stat.empty() && stat.find(") Z") == std::string::npos; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    stat = test::ReadTextFile(statPath);
-  }
-  EXPECT_TRUE(stat.empty() || stat.find(") Z") != std::string::npos) << stat;  // gone or a zombie
+  EXPECT_TRUE(EndsSoon(pid));  // the grandchild was killed with its group
 }
 
 TEST(OfficeReader, OversizedOutputIsNoMatch) {
@@ -162,6 +168,27 @@ TEST(RunConverter, StopRequestEndsAWaitingConverter) {
   EXPECT_FALSE(RunConverter({"sleep", "30"}, ConverterLimits{}, source.get_token()).has_value());
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(20));
   stopper.join();
+}
+
+TEST(RunConverter, ConverterDiesWithAKilledParent) {
+  TempDir dir;
+  const std::string pidFile = dir / "pid";
+  const pid_t parent = ::fork();
+  ASSERT_GE(parent, 0);
+  if (parent == 0) {
+    RunConverter({"sh", "-c", "echo $$ > '" + pidFile + "'; exec sleep 30"}, ConverterLimits{});
+    ::_exit(0);
+  }
+  std::string pid;
+  for (int i = 0; i < 500 && pid.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    pid = test::ReadTextFile(pidFile);
+  }
+  ::kill(parent, SIGKILL);
+  ::waitpid(parent, nullptr, 0);
+  ASSERT_FALSE(pid.empty());
+  EXPECT_TRUE(EndsSoon(pid));
+  ::kill(std::stoi(pid), SIGKILL);  // a survivor must not outlive the test
 }
 
 }  // namespace

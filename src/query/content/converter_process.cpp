@@ -5,13 +5,15 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -23,39 +25,47 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kSlice{50};  // how often a stop request is noticed
 
-// Spawn attributes and file actions for one child, released on scope exit.
-class SpawnSetup {
- public:
-  explicit SpawnSetup(int outputFd) {
-    posix_spawnattr_init(&attributes_);
-    posix_spawn_file_actions_init(&actions_);
-    sigset_t none, defaults;
-    sigemptyset(&none);
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    sigaddset(&defaults, SIGINT);
-    sigaddset(&defaults, SIGTERM);
-    posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&attributes_, 0);
-    posix_spawnattr_setsigmask(&attributes_, &none);
-    posix_spawnattr_setsigdefault(&attributes_, &defaults);
-    posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions_, outputFd, 1);
-    posix_spawn_file_actions_addopen(&actions_, 2, "/dev/null", O_WRONLY, 0);
+// The program file that argv[0] names: itself when it holds a "/", else the first
+// executable of that name on PATH. Found before the fork, where searching is safe.
+std::string FindProgram(const std::string& name) {
+  if (name.find('/') != std::string::npos) return name;
+  const char* path = std::getenv("PATH");
+  std::string_view rest = path ? path : "/usr/bin:/bin";
+  while (true) {
+    const size_t colon = rest.find(':');
+    const std::string_view folder = rest.substr(0, colon);
+    const std::string candidate = (folder.empty() ? std::string(".") : std::string(folder)) + "/" + name;
+    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+    if (colon == std::string_view::npos) return {};
+    rest.remove_prefix(colon + 1);
   }
-  SpawnSetup(const SpawnSetup&) = delete;
-  SpawnSetup& operator=(const SpawnSetup&) = delete;
-  ~SpawnSetup() {
-    posix_spawn_file_actions_destroy(&actions_);
-    posix_spawnattr_destroy(&attributes_);
-  }
-  const posix_spawnattr_t* attributes() const { return &attributes_; }
-  const posix_spawn_file_actions_t* actions() const { return &actions_; }
+}
 
- private:
-  posix_spawnattr_t attributes_;
-  posix_spawn_file_actions_t actions_;
-};
+// Runs in the forked child, so only async-signal-safe calls: a group of its own,
+// the usual signals, /dev/null around `outputFd` as standard output, the memory
+// limit, and death with the parent. The parent may have died before the prctl
+// took effect; then its pid is no longer ours to see and the child ends at once.
+[[noreturn]] void BecomeConverter(const std::string& program, char* const* argv, int outputFd, pid_t parent,
+                                  size_t maxMemoryBytes) {
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() != parent) ::_exit(127);
+  ::setpgid(0, 0);
+  struct sigaction defaults {};
+  defaults.sa_handler = SIG_DFL;
+  for (const int number : {SIGPIPE, SIGINT, SIGTERM}) ::sigaction(number, &defaults, nullptr);
+  sigset_t none;
+  sigemptyset(&none);
+  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  const int input = ::open("/dev/null", O_RDONLY);
+  const int errors = ::open("/dev/null", O_WRONLY);
+  if (input < 0 || errors < 0 || ::dup2(input, 0) < 0 || ::dup2(outputFd, 1) < 0 || ::dup2(errors, 2) < 0) {
+    ::_exit(127);
+  }
+  const rlimit limit{maxMemoryBytes, maxMemoryBytes};
+  ::setrlimit(RLIMIT_AS, &limit);
+  ::execve(program.c_str(), argv, environ);
+  ::_exit(127);
+}
 
 // A child process that is killed with its process group unless it was reaped.
 class Child {
@@ -88,11 +98,6 @@ class Child {
  private:
   pid_t pid_;
 };
-
-void LimitMemory(pid_t pid, size_t bytes) {
-  const rlimit limit{bytes, bytes};
-  ::prlimit(pid, RLIMIT_AS, &limit, nullptr);
-}
 
 // Reads the pipe until end of file; false on timeout, stop request, error or overflow.
 bool ReadAll(int fd, std::string& output, size_t maxBytes, Clock::time_point deadline, const std::stop_token& stop) {
@@ -130,17 +135,16 @@ std::optional<std::string> RunConverter(const std::vector<std::string>& argv, co
   for (auto& argument : arguments) pointers.push_back(argument.data());
   pointers.push_back(nullptr);
 
+  const std::string program = FindProgram(argv.front());
+  if (program.empty()) return std::nullopt;
   const auto deadline = Clock::now() + limits.timeout;
-  pid_t pid = -1;
-  {
-    const SpawnSetup setup(writeEnd.get());
-    if (::posix_spawnp(&pid, pointers[0], setup.actions(), setup.attributes(), pointers.data(), environ) != 0) {
-      return std::nullopt;
-    }
-  }
+  const pid_t parent = ::getpid();
+  const pid_t pid = ::fork();
+  if (pid < 0) return std::nullopt;
+  if (pid == 0) BecomeConverter(program, pointers.data(), writeEnd.get(), parent, limits.maxMemoryBytes);
+  ::setpgid(pid, pid);  // the child does the same: whichever runs first, the group exists before a kill
   Child child(pid);
   writeEnd.Reset();  // the child holds the only write end now: its exit ends our reads
-  LimitMemory(pid, limits.maxMemoryBytes);
 
   std::string output;
   if (!ReadAll(readEnd.get(), output, limits.maxOutputBytes, deadline, stop)) return std::nullopt;

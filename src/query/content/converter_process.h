@@ -18,8 +18,8 @@ struct ConverterLimits {
 };
 
 /// Runs argv[0] (searched on PATH) with the arguments and returns what it wrote to
-/// standard output. The child reads /dev/null, its errors are discarded, and it runs
-/// in a process group of its own. Nothing when it cannot be started, exits with a
+/// standard output. The child reads /dev/null, its errors are discarded, it runs
+/// in a process group of its own, and it is killed when this process dies. Nothing when it cannot be started, exits with a
 /// non-zero status or by a signal, writes more than the output limit, outlives the
 /// timeout, or `stop` is requested; in the last three cases the whole group is killed.
 std::optional<std::string> RunConverter(const std::vector<std::string>& argv, const ConverterLimits& limits,
