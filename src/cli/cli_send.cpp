@@ -55,7 +55,11 @@ int Send(CliContext&, const ParsedArgs& args) {
   for (const auto& target : args.positionals) records.push_back(RecordOf(target, args.Last("--name")));
   const std::string body = EncodeHandOverRecords(records);
   if (body.size() > kMaxHandOverBytes) return Fail(kExitUsage, "too many targets for one hand-over");
-  const UniqueFd socket = ConnectTo(HandOverSocketPath());
+  std::string problem;
+  const std::string socketPath = HandOverSocketPath(&problem);
+  // The desktop program runs without a channel in an unsafe folder: running or not, it cannot be reached.
+  if (socketPath.empty()) return Fail(kExitFailed, "no safe channel to the Ovelin desktop program: " + problem);
+  const UniqueFd socket = ConnectTo(socketPath);
   if (!socket.valid()) return Fail(kExitFailed, "the Ovelin desktop program is not running");
   const std::string message = FrameHandOverMessage(body);
   if (!WriteAll(socket.get(), message.data(), message.size()) || !ReadReply(socket.get())) {
@@ -71,7 +75,9 @@ std::vector<Command> SendCommands() {
       {"send", "", "[--name N] TARGET...", "Hands files and addresses to the running desktop program.",
        {{"--name", true}}, 1, kAnyCount, Send,
        "TARGET is a local path (sent as its file URL, named by its file name) or an address with a scheme "
-       "(named by itself); --name names every target. Fails when no desktop program runs."},
+       "(named by itself); --name names every target. Fails when no desktop program runs, and when the "
+       "channel's folder ($XDG_RUNTIME_DIR, else /tmp/ovelin-UID) is unsafe: a link, another user's, or open "
+       "to others; the message says which."},
   };
 }
 

@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "store/unicode_text.h"
 
@@ -30,12 +32,33 @@ bool IsFolder(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::string OctalMode(mode_t mode) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+  return text;
+}
+
 // A folder that another user could have prepared must not be trusted: it has to
-// be ours, a real folder (not a link), and closed to everyone else.
-bool IsPrivateFolder(const std::string& path) {
+// be ours, a real folder (not a link), and closed to everyone else. Says what is
+// wrong with it; empty when nothing is.
+std::string FolderProblem(const std::string& path) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) return false;
-  return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+  if (::lstat(path.c_str(), &info) != 0) return path + ": " + std::strerror(errno);
+  if (S_ISLNK(info.st_mode)) return path + " is a symbolic link";
+  if (!S_ISDIR(info.st_mode)) return path + " is not a folder";
+  if (info.st_uid != ::getuid()) return path + " belongs to another user (uid " + std::to_string(info.st_uid) + ")";
+  if ((info.st_mode & 077) != 0) return path + " is open to other users (mode " + OctalMode(info.st_mode) + ")";
+  return {};
+}
+
+// The folder the channel would live in: the session's runtime folder, else ours
+// under /tmp, created when missing; empty with the reason when it cannot be made.
+std::string CandidateFolder(std::string& problem) {
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime && IsFolder(runtime)) return runtime;
+  const std::string fallback = "/tmp/ovelin-" + std::to_string(::getuid());
+  if (::mkdir(fallback.c_str(), 0700) == 0 || errno == EEXIST) return fallback;
+  problem = "cannot create " + fallback + ": " + std::strerror(errno);
+  return {};
 }
 
 }  // namespace
@@ -70,15 +93,17 @@ std::string FrameHandOverMessage(std::string_view body) {
   return framed;
 }
 
-std::string HandOverChannelFolder() {
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime && IsFolder(runtime)) return runtime;
-  const std::string fallback = "/tmp/ovelin-" + std::to_string(::getuid());
-  if (::mkdir(fallback.c_str(), 0700) != 0 && errno != EEXIST) return {};
-  return IsPrivateFolder(fallback) ? fallback : std::string();
+std::string HandOverChannelFolder(std::string* problem) {
+  std::string why;
+  const std::string folder = CandidateFolder(why);
+  if (why.empty()) why = FolderProblem(folder);
+  if (why.empty()) return folder;
+  if (problem) *problem = why;
+  return {};
 }
 
-std::string HandOverSocketPath() {
-  const std::string folder = HandOverChannelFolder();
+std::string HandOverSocketPath(std::string* problem) {
+  const std::string folder = HandOverChannelFolder(problem);
   return folder.empty() ? std::string() : folder + "/" + std::string(kHandOverChannelName);
 }
 

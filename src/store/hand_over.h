@@ -33,11 +33,14 @@ std::string EncodeHandOverRecords(const std::vector<HandOverRecord>& records);
 std::string FrameHandOverMessage(std::string_view body);
 
 /// The folder of the channel's socket: $XDG_RUNTIME_DIR when it exists, else
-/// /tmp/ovelin-<uid>, created with mode 0700 and used only when it is a real
-/// folder of this user closed to everyone else; empty when there is none.
-std::string HandOverChannelFolder();
+/// /tmp/ovelin-<uid>, created with mode 0700. Either is used only when it is a
+/// real folder (not a link) of this user closed to everyone else, as the XDG
+/// rule for runtime folders asks; otherwise empty, and `problem` (when given)
+/// says what is wrong with the folder.
+std::string HandOverChannelFolder(std::string* problem = nullptr);
 
-/// The socket path inside that folder; empty when there is no folder.
-std::string HandOverSocketPath();
+/// The socket path inside that folder; empty when there is no folder, `problem`
+/// as above.
+std::string HandOverSocketPath(std::string* problem = nullptr);
 
 }  // namespace ovelin

@@ -1,5 +1,6 @@
 // End-to-end: send hands records to whatever listens on the channel socket.
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -83,6 +84,27 @@ TEST_F(CliSend, FailsWithoutADesktopProgramOrAReply) {
   EXPECT_EQ(CliRaw({"send", "/a/b.txt"}, {}, Env()).exitCode, 1);
   silent.Received();
   EXPECT_EQ(CliRaw({"send"}, {}, Env()).exitCode, 2);
+}
+
+TEST_F(CliSend, AnUnsafeChannelFolderIsNamedWithWhatIsWrong) {
+  const std::string link = tmp_ / "runtime-link";
+  ASSERT_EQ(::symlink(runtime_.c_str(), link.c_str()), 0);
+  const auto viaLink = CliRaw({"send", "/a/b.txt"}, {}, {"XDG_RUNTIME_DIR=" + link});
+  EXPECT_EQ(viaLink.exitCode, 1);
+  EXPECT_NE(viaLink.err.find(link + " is a symbolic link"), std::string::npos) << viaLink.err;
+
+  ASSERT_EQ(::chmod(runtime_.c_str(), 01777), 0);
+  const auto open = CliRaw({"send", "/a/b.txt"}, {}, Env());
+  EXPECT_EQ(open.exitCode, 1);
+  EXPECT_NE(open.err.find(runtime_ + " is open to other users (mode 1777)"), std::string::npos) << open.err;
+  EXPECT_EQ(open.err.find("not running"), std::string::npos) << open.err;
+
+  if (::geteuid() != 0) return;  // only root can give the folder away
+  ASSERT_EQ(::chmod(runtime_.c_str(), 0700), 0);
+  ASSERT_EQ(::chown(runtime_.c_str(), 65534, 65534), 0);
+  const auto foreign = CliRaw({"send", "/a/b.txt"}, {}, Env());
+  EXPECT_EQ(foreign.exitCode, 1);
+  EXPECT_NE(foreign.err.find(runtime_ + " belongs to another user (uid 65534)"), std::string::npos) << foreign.err;
 }
 
 }  // namespace
