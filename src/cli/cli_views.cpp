@@ -3,6 +3,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_messages.h"
 #include "cli/cli_output.h"
+#include "cli/cli_references.h"
 #include "query/view_sets.h"
 
 namespace ovelin::cli {
@@ -66,7 +67,9 @@ int Rename(CliContext& context, const ParsedArgs& args) {
 
 int Remove(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  if (!DeleteViewSet(context.store(), args.positionals[0])) return Fail(kExitFailed, kMsgDeleteViewSetFailed);
+  const std::string& name = args.positionals[0];
+  if (!DeleteViewSet(context.store(), name)) return Fail(kExitFailed, kMsgDeleteViewSetFailed);
+  WarnAboutReferences(context.store(), name);
   return kExitOk;
 }
 
@@ -78,8 +81,8 @@ std::vector<Command> ViewCommands() {
       {"view", "show", "NAME", "Prints the stored expression of a view set.", {}, 1, 1, Show},
       {"view", "add", "NAME EXPR", "Adds a view set; the expression must evaluate.", {}, 2, 2, Add},
       {"view", "set", "NAME EXPR", "Replaces a view set's expression; the new one must evaluate.", {}, 2, 2, Set},
-      {"view", "rename", "OLD NEW", "Renames a view set; other expressions keep the old name.", {}, 2, 2, Rename},
-      {"view", "rm", "NAME", "Deletes a view set.", {}, 1, 1, Remove},
+      {"view", "rename", "OLD NEW", "Renames a view set and every view-set expression that names it.", {}, 2, 2, Rename},
+      {"view", "rm", "NAME", "Deletes a view set; names on stderr the view sets that still refer to it.", {}, 1, 1, Remove},
   };
 }
 

@@ -2,6 +2,7 @@
 
 #include "query/evaluation_context.h"
 #include "query/expression_evaluator.h"
+#include "query/view_set_references.h"
 
 namespace ovelin {
 namespace {
@@ -41,6 +42,7 @@ bool RenameViewSet(CFileSetStore& store, const std::string& oldName, const std::
   if (newName == oldName) return store.HasViewSet(oldName);
   if (!IsFreeName(store, newName)) return false;
   if (!store.SetViewSetName(oldName, newName)) return false;
+  RenameReferences(store, oldName, newName);
   return store.Save();
 }
 

@@ -32,7 +32,8 @@ bool AddViewSet(CFileSetStore& store, const std::string& name, const std::string
 bool UpdateViewSetExpression(CFileSetStore& store, const std::string& name, const std::string& expression);
 
 /// Renames a view set; the new name must be valid and unused unless it equals
-/// the old one (then nothing changes). Other expressions are not rewritten. Saves.
+/// the old one (then nothing changes). Every view-set expression naming it is
+/// rewritten to the new name. Saves.
 bool RenameViewSet(CFileSetStore& store, const std::string& oldName, const std::string& newName);
 
 /// Removes a view set; saves.

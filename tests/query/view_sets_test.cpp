@@ -5,6 +5,7 @@
 
 #include "query/expression_evaluator.h"
 #include "query/query_test_store.h"
+#include "query/view_set_references.h"
 #include "query/view_sets.h"
 #include "support/test_support.h"
 
@@ -81,13 +82,45 @@ TEST_F(ViewSets, RenameAndDelete) {
 
   EXPECT_TRUE(RenameViewSet(*store_, "V", "Both"));
   EXPECT_EQ(GetViewSetExpression(*store_, "Both"), "A+B");
-  EXPECT_EQ(GetViewSetExpression(*store_, "Outer"), "V+C");  // not rewritten
-  EXPECT_FALSE(EvaluateExpression(*store_, "Outer"));
+  EXPECT_EQ(GetViewSetExpression(*store_, "Outer"), "Both+C");  // follows the rename
+  EXPECT_TRUE(EvaluateExpression(*store_, "Outer"));
 
   EXPECT_FALSE(DeleteViewSet(*store_, "Missing"));
   EXPECT_TRUE(DeleteViewSet(*store_, "W"));
   EXPECT_FALSE(GetItemsByName(*store_, "W"));
-  EXPECT_EQ(Saved(), (Views{{"Both", "A+B"}, {"Cond", "A Size>5"}, {"E", "#空集#"}, {"Outer", "V+C"}}));
+  EXPECT_EQ(Saved(), (Views{{"Both", "A+B"}, {"Cond", "A Size>5"}, {"E", "#空集#"}, {"Outer", "Both+C"}}));
+}
+
+TEST(ViewSetReferences, RenameRewritesOperandNamesOnly) {
+  const struct {
+    const char* expression;
+    const char* renamed;
+  } cases[] = {
+      {"A", "New"},
+      {"A+B", "New+B"},
+      {"(A)^AB-BA", "(New)^AB-BA"},                     // names containing the name stay
+      {" A Size>5 -B", " New Size>5 -B"},               // conditions stay
+      {"B Name=\"A\"+A", "B Name=\"A\"+New"},         // a quoted value is not a name
+      {"A A>1", "New A>1"},                             // a property of the same name stays
+      {"((A))^(B+A)", "((New))^(B+New)"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RenameInExpression(c.expression, "A", "New"), c.renamed) << c.expression;
+    EXPECT_TRUE(ExpressionNames(c.expression, "A")) << c.expression;
+  }
+  EXPECT_FALSE(ExpressionNames("AB+B Name=\"A\"", "A"));
+}
+
+TEST_F(ViewSets, RenamesAndRemovalsFollowThroughViewSets) {
+  ASSERT_TRUE(AddViewSet(*store_, "Outer", "V+A Size>1"));
+  EXPECT_EQ(ViewSetsReferring(*store_, "A"), (NameList{"Cond", "Outer", "V", "W"}));
+  EXPECT_EQ(ViewSetsReferring(*store_, "V"), NameList{"Outer"});
+  ASSERT_TRUE(RenameFileSetWithReferences(*store_, "A", "Alpha"));
+  ASSERT_TRUE(store_->Save());
+  EXPECT_EQ(Saved(), (Views{{"Cond", "Alpha Size>5"}, {"E", "#空集#"}, {"Outer", "V+Alpha Size>1"},
+                            {"V", "Alpha+B"}, {"W", "Alpha"}}));
+  EXPECT_FALSE(RenameFileSetWithReferences(*store_, "Alpha", "B"));  // taken: nothing changes
+  EXPECT_EQ(GetViewSetExpression(*store_, "W"), "Alpha");
 }
 
 TEST_F(ViewSets, QuickViewSet) {

@@ -5,9 +5,11 @@
 #include <QUrl>
 
 #include "filing/folder_chain.h"
+#include "query/view_set_references.h"
 #include "query/view_sets.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
+#include "shell/app/reference_warning.h"
 #include "shell/app/template_commands.h"
 #include "shell/dialogs/dlg_del_set_option.h"
 #include "shell/dialogs/new_set_dlg.h"
@@ -73,7 +75,7 @@ void CEntityTreeView::ApplyProperties(const QString& name, const SetDialogData& 
   if (!edited.name.empty() && edited.name != key) {
     if (store_.IsNameUsed(edited.name).used) {
       ShowWarning(this, QStringLiteral("名称和现存文件集冲突！"));
-    } else if (store_.RenameFileSet(key, edited.name)) {
+    } else if (RenameFileSetWithReferences(store_, key, edited.name)) {
       for (QTreeWidgetItem* item : ItemsNamed(this, name)) item->setText(0, ToQ(edited.name));
     }
   }
@@ -88,6 +90,7 @@ void CEntityTreeView::removeSet() {
   if (!store_.DeleteFileSet(ToStd(name), dialog.DeleteFiles())) return;
   RemoveItemsNamed(name);
   SaveStore(this, store_);
+  WarnAboutReferences(this, store_, name);
 }
 
 void CEntityTreeView::findSet() {

@@ -1,0 +1,14 @@
+#include "cli/cli_references.h"
+
+#include "cli/cli_output.h"
+#include "query/view_set_references.h"
+
+namespace ovelin::cli {
+
+void WarnAboutReferences(const CFileSetStore& store, const std::string& name) {
+  const NameList referring = ViewSetsReferring(store, name);
+  if (referring.empty()) return;
+  Warn("view sets still referring to \"" + name + "\": " + JoinNames(referring));
+}
+
+}  // namespace ovelin::cli
