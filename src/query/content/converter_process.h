@@ -19,7 +19,9 @@ struct ConverterLimits {
 
 /// Runs argv[0] (searched on PATH) with the arguments and returns what it wrote to
 /// standard output. The child reads /dev/null, its errors are discarded, it runs
-/// in a process group of its own, and it is killed when this process dies. Nothing when it cannot be started, exits with a
+/// in a process group of its own, and it is killed when this process dies (the
+/// kernel sends the signal when the calling thread ends, which cannot happen while
+/// this call waits for the child). Nothing when it cannot be started, exits with a
 /// non-zero status or by a signal, writes more than the output limit, outlives the
 /// timeout, or `stop` is requested; in the last three cases the whole group is killed.
 std::optional<std::string> RunConverter(const std::vector<std::string>& argv, const ConverterLimits& limits,
