@@ -51,6 +51,10 @@ enum CommandId : int {
   kCmdViewNew = 32821,
   kCmdViewDelete = 32824,
   kCmdViewProperties = 32822,
+  // Related-query guidance dialog menu
+  kCmdGuidFind = 32878,
+  kCmdGuidExceptChildren = 32877,
+  kCmdGuidClearBelow = 32880,
 };
 
 /// How a query request combines with the query panel's current result.

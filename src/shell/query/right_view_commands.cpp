@@ -6,6 +6,7 @@
 #include "query/view_sets.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
+#include "shell/guidance/related_query_guidance.h"
 #include "shell/query/dlg_del_file_item_option.h"
 #include "shell/filing/item_deleting.h"
 #include "shell/query/query_res_list.h"
@@ -43,14 +44,14 @@ void CRightView::deleteItems(const QStringList& urls) {
   });
 }
 
-bool CRightView::GuidanceAvailable() const {
-  return result_ && isSignalConnected(QMetaMethod::fromSignal(&CRightView::guidanceRequested));
-}
+bool CRightView::GuidanceAvailable() const { return result_ != nullptr; }
 
 void CRightView::requestGuidance() {
   if (!GuidanceAvailable()) return;
+  const std::shared_ptr<const ItemList> result = result_;  // a search finishing meanwhile replaces result_
   const QueryKey key = history_.Current().value_or(QueryKey{});
-  emit guidanceRequested(ToQList(store_.CollectOwningSets(*result_)), key.expression, key.keywords);
+  const auto chosen = RunRelatedQueryGuidance(store_, *result, key.expression, key.keywords, this);
+  if (chosen) RunQuery(HistoryMode::New, chosen->expression, chosen->keywords, 0);
 }
 
 }  // namespace ovelin

@@ -12,6 +12,7 @@
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "shell/app/template_commands.h"
+#include "shell/guidance/related_query_guidance.h"
 #include "shell/settree/set_tree_items.h"
 #include "store/file_set_store.h"
 
@@ -108,12 +109,13 @@ void CEntityTreeView::InsertNewSet(const QString& name) {
   }
 }
 
-bool CEntityTreeView::GuidanceAvailable() const {
-  return isSignalConnected(QMetaMethod::fromSignal(&CEntityTreeView::guidanceRequested));
-}
+bool CEntityTreeView::GuidanceAvailable() const { return currentItem() != nullptr; }
 
 void CEntityTreeView::requestGuidance() {
-  if (currentItem()) emit guidanceRequested(currentItem()->text(0));
+  if (!currentItem()) return;
+  if (const auto chosen = RunGuidanceForName(store_, currentItem()->text(0), this)) {
+    emit runQuery(GuidanceQueryText(*chosen), kQueryShow);
+  }
 }
 
 QString CEntityTreeView::SelectedName() const { return currentItem() ? currentItem()->text(0) : QString(); }

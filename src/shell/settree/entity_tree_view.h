@@ -29,11 +29,11 @@ class CEntityTreeView : public QTreeWidget {
   /// Selects the next set after the selected one whose name contains `text`
   /// (no wrap-around); tells the user and returns false when none follows.
   bool FindNext(const QString& text);
-  /// Something handles "相关查询制导" for this tree.
+  /// "相关查询制导" can run: a set is selected.
   bool GuidanceAvailable() const;
 
  public slots:
-  /// "相关查询制导" for the selected set.
+  /// "相关查询制导" for the selected set; on OK the narrowed query is sent to run.
   void requestGuidance();
   /// "新建实体集": a child of the selected set through the set dialog.
   void newSet();
@@ -60,8 +60,6 @@ class CEntityTreeView : public QTreeWidget {
   void importTemplateRequested();
   /// "文件归档" was chosen.
   void archiveRequested();
-  /// "相关查询制导" was chosen for the named set.
-  void guidanceRequested(const QString& name);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;

@@ -3,13 +3,13 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMetaMethod>
 
 #include "query/view_sets.h"
 #include "shell/app/app_icons.h"
 #include "shell/app/command_ids.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
+#include "shell/guidance/related_query_guidance.h"
 #include "shell/viewlist/dlg_del_view_set_option.h"
 #include "shell/viewlist/dlg_view_set_def.h"
 #include "store/text_order.h"
@@ -60,13 +60,12 @@ QString CViewList::SelectedName() const {
   return selected.isEmpty() ? QString() : selected.constFirst()->text();
 }
 
-bool CViewList::GuidanceAvailable() const {
-  return isSignalConnected(QMetaMethod::fromSignal(&CViewList::guidanceRequested));
-}
+bool CViewList::GuidanceAvailable() const { return !SelectedName().isEmpty(); }
 
 void CViewList::requestGuidance() {
   const QString name = SelectedName();
-  if (!name.isEmpty()) emit guidanceRequested(name);
+  if (name.isEmpty()) return;
+  if (const auto chosen = RunGuidanceForName(store_, name, this)) emit runQuery(GuidanceQueryText(*chosen), kQueryShow);
 }
 
 void CViewList::InsertSorted(const QString& name) {
@@ -132,9 +131,7 @@ void CViewList::contextMenuEvent(QContextMenuEvent* event) {
     setCurrentItem(nullptr);
   }
   const bool selected = row != nullptr;
-  const bool guidance = GuidanceAvailable();
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) it.value()->setVisible(selected || it.key() == kCmdViewNew);
-  actions_[kCmdViewGuidance]->setEnabled(guidance);
   menu_->exec(event->globalPos());
 }
 

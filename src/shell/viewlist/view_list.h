@@ -18,11 +18,11 @@ class CViewList : public QListWidget {
   void Reload();
   /// The selected view set's name; empty when none is selected.
   QString SelectedName() const;
-  /// Something handles "相关查询制导" for this list.
+  /// "相关查询制导" can run: a view set is selected.
   bool GuidanceAvailable() const;
 
  public slots:
-  /// "相关查询制导" for the selected view set.
+  /// "相关查询制导" for the selected view set; on OK the narrowed query is sent to run.
   void requestGuidance();
   /// "新建视图集": asks for a name and an expression and adds the view set.
   void newViewSet();
@@ -34,8 +34,6 @@ class CViewList : public QListWidget {
  signals:
   /// A query for the main window: the view set's name and the combine mode.
   void runQuery(const QString& text, int mode);
-  /// "相关查询制导" was chosen for the named view set.
-  void guidanceRequested(const QString& name);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
