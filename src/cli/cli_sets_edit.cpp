@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli/cli_commands.h"
+#include "cli/cli_file_removal.h"
 #include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "cli/cli_set_checks.h"
@@ -130,14 +131,39 @@ int Note(CliContext& context, const ParsedArgs& args) {
   return context.SaveChanges();
 }
 
+std::vector<std::string> RootItemPaths(const CFileSetStore& store) {
+  std::vector<std::string> paths;
+  for (const auto& item : store.GetRootItems()) paths.push_back(item.GetPath());
+  return paths;
+}
+
+// The paths of `before` that the root item list no longer holds: the items that
+// belong to no set any more.
+std::vector<std::string> DroppedItemPaths(const CFileSetStore& store, const std::vector<std::string>& before) {
+  std::vector<std::string> dropped;
+  for (const auto& path : before) {
+    if (!store.GetRootItems().Find(path)) dropped.push_back(path);
+  }
+  return dropped;
+}
+
+// The store deletes the set keeping every file; the files of the items it dropped
+// are removed here, after the save, so that a failure can be reported.
 int Remove(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
+  const bool deleteFiles = args.Has("--delete-files");
+  if (!deleteFiles && args.Has(kPermanentlyOption)) {
+    return Fail(kExitUsage, std::string(kPermanentlyOption) + " goes with --delete-files");
+  }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
   if (name == store.GetRootName()) return Fail(kExitFailed, "the root set " + Quoted(name) + " cannot be removed");
-  if (!store.DeleteFileSet(name, args.Has("--delete-files"))) return Fail(kExitFailed, "cannot remove " + Quoted(name));
-  return context.SaveChanges();
+  const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
+  if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, "cannot remove " + Quoted(name));
+  if (int rc = context.SaveChanges(); rc != kExitOk) return rc;
+  if (!deleteFiles) return kExitOk;
+  return RemoveFilesOfUrls(DroppedItemPaths(store, before), RemovalOf(args)) ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -161,10 +187,12 @@ std::vector<Command> SetEditCommands() {
        "Exactly the given list: own definitions left out are removed with their values;\n"
        "inherited ones stay. DEF is name;type;min;max;init[;origin], type NUMBER or STRING."},
       {"set", "note", "NAME TEXT", "Sets the note of a set.", {}, 2, 2, Note},
-      {"set", "rm", "NAME [--delete-files]", "Removes a set and every child left without a parent.",
-       {{"--delete-files", false}}, 1, 1, Remove,
-       "--delete-files also deletes the local files of the items that belong to no set any more.\n"
-       "The root set cannot be removed."},
+      {"set", "rm", "NAME [--delete-files [--permanently]]", "Removes a set and every child left without a parent.",
+       {{"--delete-files", false}, {kPermanentlyOption, false}}, 1, 1, Remove,
+       "--delete-files also moves the local files of the items that belong to no set any\n"
+       "more to the user's Trash; with --permanently they are deleted for good. A file whose\n"
+       "file system has no usable trash is kept and reported, and the exit code is then 1;\n"
+       "a file already gone is no failure. The root set cannot be removed."},
   };
 }
 

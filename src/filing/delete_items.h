@@ -1,12 +1,15 @@
 #pragma once
 // Deleting file items: their records in every set and the root item list, and
-// optionally their local files.
+// optionally their local files (to the Trash, or for good).
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "filing/filing_environment.h"
 #include "filing/filing_progress.h"
 #include "store/file_set_store.h"
+#include "store/trash.h"
 
 namespace ovelin {
 
@@ -16,8 +19,11 @@ inline constexpr const char* kDeleteFailedMessage = "文件删除失败\n";
 /// What happened to one URL of the list.
 struct DeletedItem {
   std::string url;
-  bool recordRemoved = false;  // an item of this URL was recorded and is gone now
-  bool fileDeleted = false;    // its local file was deleted
+  bool recordRemoved = false;         // an item of this URL was recorded and is gone now
+  std::optional<RemovalResult> file;  // the last attempt on its local file; none when none was made
+
+  /// True when its local file is no longer at its place (trashed, deleted or already gone).
+  bool FileGone() const { return file && file->Gone(); }
 };
 
 struct DeleteResult {
@@ -27,11 +33,14 @@ struct DeleteResult {
 };
 
 /// For each URL in order: removes its item from every set and from the root item
-/// list, and with `bDelFile` deletes the local file of a "file" URL (also when no
-/// item was recorded). Folders are never deleted. A failed deletion is reported to
-/// `progress`: Retry deletes again, Abort stops the list, Ignore (and no progress
+/// list, and with `bDelFile` removes the local file of a "file" URL (also when no
+/// item was recorded) as `removal` says: into the Trash (`environment.trash`; a
+/// file whose file system has no usable trash is kept), or for good. A file
+/// already gone is no failure; folders are never removed. A failure is reported
+/// to `progress`: Retry tries again, Abort stops the list, Ignore (and no progress
 /// object) goes on. What was done is written back and saved once at the end.
 DeleteResult DeleteItems(CFileSetStore& store, const std::vector<std::string>& urls, bool bDelFile,
-                         IFilingProgress* progress);
+                         IFilingProgress* progress, FileRemoval removal = FileRemoval::Trash,
+                         const FilingEnvironment& environment = {});
 
 }  // namespace ovelin

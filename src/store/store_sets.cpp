@@ -1,9 +1,9 @@
 // The entity file set graph: lookup, creation, renaming, re-parenting, deletion.
-#include <filesystem>
 #include <unordered_set>
 
 #include "store/file_set_store.h"
 #include "store/file_url.h"
+#include "store/trash.h"
 #include "store/xml_text.h"
 
 namespace ovelin {
@@ -194,10 +194,8 @@ bool CFileSetStore::DeleteFileSetRecursive(const std::string& name, bool deleteF
     const std::string path = item->GetPath();
     rootItems_.Remove(path);
     if (deleteFiles) {
-      if (const auto local = FileUrlToLocalPath(path)) {
-        std::error_code ignored;  // a file that cannot be deleted is left where it is
-        std::filesystem::remove(*local, ignored);
-      }
+      // To the Trash; a file that cannot go there is left where it is, unreported.
+      if (const auto local = FileUrlToLocalPath(path)) MoveToTrash(*local);
     }
   }
 

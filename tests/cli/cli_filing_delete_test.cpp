@@ -1,8 +1,10 @@
-// rm-items: removing item records, with and without their local files.
+// rm-items and set rm --delete-files: removing item records, with and without
+// their local files, to the Trash or for good.
 
 #include <filesystem>
 
 #include "cli/cli_filing_fixture.h"
+#include "support/trash_support.h"
 
 namespace ovelin::test {
 namespace {
@@ -18,6 +20,20 @@ class CliDeleteTest : public CliFilingTest {
         Source("c.txt", "c"), kWeb});
   }
 
+  std::vector<std::string> Trashed(const std::string& path) const { return TrashedCopiesOf(trash_, path); }
+  // The trash folder as a plain file: nothing can be moved there.
+  void BreakTheTrash() const {
+    fs::create_directories(fs::path(trash_).parent_path());
+    WriteTextFile(trash_, "not a folder");
+  }
+  // Expects the failure report of a kept file: the message, the URL, the reason.
+  static void ExpectKept(const CommandResult& result, const std::string& path) {
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.starts_with("文件删除失败\n" + FileUrl(path) + "\nthe file is kept: ")) << result.err;
+    EXPECT_EQ(Lines(result.err).size(), 3u) << result.err;
+    EXPECT_TRUE(fs::exists(path));
+  }
+
   static constexpr const char* kWeb = "https://example.org/w";
   std::string a_ = docs_ + "/a.txt";
   std::string b_ = docs_ + "/b.txt";
@@ -29,26 +45,69 @@ TEST_F(CliDeleteTest, RemovesRecordsWithOrWithoutTheirFiles) {
   EXPECT_TRUE(Item(a_).is_null());
   ExpectEachOnce({"a", "b", "c"});
 
-  // A local path stands for its file URL; a web address has no file.
+  // A local path stands for its file URL; a web address has no file. The file
+  // goes to the Trash.
   EXPECT_EQ(Ok({"rm-items", b_, kWeb}), "");
   EXPECT_TRUE(Item(b_).is_null());
   EXPECT_TRUE(Item(kWeb).is_null());
   EXPECT_FALSE(fs::exists(b_));
   EXPECT_EQ(ContentCensus({src_, docs_}).count("b"), 0u);
+  ASSERT_EQ(Trashed(b_).size(), 1u);
+  EXPECT_EQ(ReadTextFile(Trashed(b_)[0]), "b");
   ExpectEachOnce({"a", "c"});
   EXPECT_FALSE(Item(c_).is_null());
   EXPECT_EQ(Ok({"dump"}).find(FileUrl(b_)), std::string::npos);
 }
 
-TEST_F(CliDeleteTest, FileThatCannotBeDeletedIsReportedAndTheOthersAreHandled) {
+TEST_F(CliDeleteTest, FileAlreadyGoneIsNoFailure) {
   fs::remove(b_);
   const auto result = Cli({"rm-items", FileUrl(b_), FileUrl(c_)});
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "文件删除失败\n" + FileUrl(b_) + "\n");
-  EXPECT_TRUE(Item(b_).is_null());  // the record goes all the same
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_TRUE(Item(b_).is_null());
   EXPECT_TRUE(Item(c_).is_null());
-  EXPECT_FALSE(fs::exists(c_));
+  EXPECT_EQ(Trashed(c_).size(), 1u);
   ExpectEachOnce({"a"});
+}
+
+TEST_F(CliDeleteTest, FileThatCannotGoToTheTrashIsKeptAndReported) {
+  BreakTheTrash();
+  const auto result = Cli({"rm-items", FileUrl(b_), kWeb});
+  ExpectKept(result, b_);
+  EXPECT_TRUE(Item(b_).is_null());  // the record goes all the same
+  EXPECT_TRUE(Item(kWeb).is_null());
+  ExpectEachOnce({"a", "b", "c"});
+}
+
+TEST_F(CliDeleteTest, PermanentlyDeletesForGood) {
+  EXPECT_EQ(Ok({"rm-items", "--permanently", b_}), "");
+  EXPECT_FALSE(fs::exists(b_));
+  EXPECT_TRUE(Trashed(b_).empty());
+  EXPECT_EQ(Cli({"rm-items", "--permanently", "--keep-files", c_}).exitCode, 2);
+  ExpectEachOnce({"a", "c"});
+}
+
+TEST_F(CliDeleteTest, SetRemovalMovesTheFilesOfItemsLeftWithoutASetToTheTrash) {
+  Ok({"set", "add", "Other"});
+  Ok({"archive", "--set", "Other", Source("o.txt", "o")});
+  const std::string o = src_ + "/o.txt";
+  Ok({"item", "show", o});
+  EXPECT_EQ(Cli({"set", "rm", "Docs", "--permanently"}).exitCode, 2);
+
+  Ok({"set", "rm", "Docs", "--delete-files"});
+  for (const auto& path : {a_, b_, c_}) EXPECT_EQ(Trashed(path).size(), 1u) << path;
+  ExpectEachOnce({});
+  EXPECT_TRUE(Item(a_).is_null());
+
+  fs::remove_all(trash_);
+  BreakTheTrash();
+  Ok({"set", "add", "Third"});
+  Ok({"archive", "--set", "Third", Source("t.txt", "t")});
+  ExpectKept(Cli({"set", "rm", "Other", "--delete-files"}), o);
+  EXPECT_TRUE(Item(o).is_null());  // the set and its item are gone all the same
+
+  Ok({"set", "rm", "Third", "--delete-files", "--permanently"});
+  EXPECT_FALSE(fs::exists(src_ + "/t.txt"));
 }
 
 TEST_F(CliDeleteTest, UrlThatNamesNothingFails) {

@@ -1,5 +1,6 @@
 #include "cli/cli_fixture.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace ovelin::test {
@@ -8,7 +9,14 @@ CommandResult CliTest::Cli(const std::vector<std::string>& args, const std::stri
                            const std::vector<std::string>& env) const {
   std::vector<std::string> argv = {OVELIN_CLI_PATH, "--data-dir", data_};
   argv.insert(argv.end(), args.begin(), args.end());
-  return RunCommand(argv, input, env);
+  // The home trash lies in the temporary folder, on the file system of the test files.
+  std::vector<std::string> environment = env;
+  for (std::string entry : {"HOME=" + tmp_.path(), "XDG_DATA_HOME=" + tmp_ / "share"}) {
+    const std::string name = entry.substr(0, entry.find('=') + 1);
+    const bool given = std::any_of(env.begin(), env.end(), [&](const auto& e) { return e.starts_with(name); });
+    if (!given) environment.push_back(entry);
+  }
+  return RunCommand(argv, input, environment);
 }
 
 CommandResult CliTest::CliRaw(const std::vector<std::string>& args, const std::string& input,

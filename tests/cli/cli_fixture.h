@@ -16,7 +16,8 @@ inline constexpr const char* kLoadFailed = "装载数据库失败!";
 /// A library in a fresh temporary folder: data folder "data", store folder "files".
 class CliTest : public ::testing::Test {
  protected:
-  /// Runs ovelin-cli --data-dir <data folder> ARGS...
+  /// Runs ovelin-cli --data-dir <data folder> ARGS..., with HOME and XDG_DATA_HOME
+  /// in the temporary folder unless `env` sets them: its home trash is `trash_`.
   CommandResult Cli(const std::vector<std::string>& args, const std::string& input = {},
                     const std::vector<std::string>& env = {}) const;
   /// Runs ovelin-cli ARGS... without adding --data-dir.
@@ -35,6 +36,7 @@ class CliTest : public ::testing::Test {
   TempDir tmp_;
   std::string data_ = tmp_ / "data";
   std::string files_ = tmp_ / "files";
+  std::string trash_ = tmp_ / "share/Trash";
 };
 
 /// The lines of a text, without their line ends.

@@ -1,0 +1,36 @@
+#include "cli/cli_file_removal.h"
+
+#include "cli/cli_output.h"
+#include "filing/delete_items.h"
+#include "filing/url_parts.h"
+
+namespace ovelin::cli {
+
+FileRemoval RemovalOf(const ParsedArgs& args) {
+  return args.Has(kPermanentlyOption) ? FileRemoval::Permanently : FileRemoval::Trash;
+}
+
+void ReportKeptFile(const std::string& url, const RemovalResult& result) {
+  Warn(kDeleteFailedMessage + url);
+  if (result.outcome == RemovalOutcome::NoTrash) {
+    Warn("the file is kept: its file system has no usable trash (" + result.error +
+         "); " + kPermanentlyOption + " deletes it for good");
+    return;
+  }
+  Warn("the file is kept: " + result.error);
+}
+
+bool RemoveFilesOfUrls(const std::vector<std::string>& urls, FileRemoval how) {
+  bool allGone = true;
+  for (const std::string& url : urls) {
+    const auto local = LocalPathOfUrl(url);
+    if (!local) continue;
+    const RemovalResult result = RemoveLocalFile(*local, how);
+    if (result.Gone()) continue;
+    ReportKeptFile(url, result);
+    allGone = false;
+  }
+  return allGone;
+}
+
+}  // namespace ovelin::cli
