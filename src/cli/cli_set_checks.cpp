@@ -20,7 +20,7 @@ bool IsKnownOrigin(std::string_view origin) {
 }  // namespace
 
 int CheckNewSetName(const CFileSetStore& store, const std::string& name, std::string_view usedMessage) {
-  if (name.empty()) return Fail(kExitFailed, kMsgSetNameEmpty);
+  if (IsBlankName(name)) return Fail(kExitFailed, kMsgSetNameEmpty);
   if (!IsValidName(name)) return Fail(kExitFailed, kMsgSetNameIllegal);
   if (store.IsNameUsed(name).used) return Fail(kExitFailed, usedMessage);
   return kExitOk;

@@ -11,7 +11,7 @@
 
 namespace ovelin::cli {
 
-/// The name may name a new set: not empty, no illegal character, not used by a set
+/// The name may name a new set: not blank, no illegal character, not used by a set
 /// or a view set (`usedMessage` then).
 int CheckNewSetName(const CFileSetStore& store, const std::string& name, std::string_view usedMessage);
 

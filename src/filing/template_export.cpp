@@ -67,7 +67,7 @@ bool ExportTemplate(const CFileSetStore& store, const std::string& path, const s
 
   const Bytes text = store.GetXmlUtf16();
   pugi::xml_document copy;
-  if (!copy.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf16_le)) return false;
+  if (!copy.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf16_le)) return false;
   Prune(copy.child("AllSets"), KeptSets(store, exported));
 
   ByteWriter writer;

@@ -7,8 +7,6 @@
 namespace ovelin {
 namespace {
 
-constexpr unsigned kParseOptions = pugi::parse_default;
-
 // Collects the bytes that pugixml writes.
 struct ByteWriter : pugi::xml_writer {
   Bytes bytes;
@@ -34,7 +32,7 @@ pugi::xml_node CFileSetStore::EntitySets() const { return AllSets().child("Entit
 bool CFileSetStore::ParseInto(pugi::xml_document& doc, const Bytes& plain) const {
   const std::string_view text = Utf16UpToTerminator(plain);
   const pugi::xml_parse_result parsed =
-      doc.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf16_le);
+      doc.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf16_le);
   return parsed && doc.document_element() && std::string_view(doc.document_element().name()) == "AllSets";
 }
 
@@ -68,7 +66,7 @@ bool CFileSetStore::Load(const std::string& path) {
 
 bool CFileSetStore::LoadXml(std::string_view xml) {
   pugi::xml_document parsed;
-  const pugi::xml_parse_result result = parsed.load_buffer(xml.data(), xml.size(), kParseOptions, pugi::encoding_utf8);
+  const pugi::xml_parse_result result = parsed.load_buffer(xml.data(), xml.size(), kDocumentParseOptions, pugi::encoding_utf8);
   if (!result || std::string_view(parsed.document_element().name()) != "AllSets") return false;
   AdoptDocument(parsed);
   Upgrade();

@@ -4,8 +4,10 @@
 
 namespace ovelin {
 
+bool IsBlankName(std::string_view name) { return name.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos; }
+
 bool IsValidName(std::string_view name) {
-  return !name.empty() && name.find_first_of(kIllegalNameCharacters) == std::string_view::npos;
+  return !IsBlankName(name) && name.find_first_of(kIllegalNameCharacters) == std::string_view::npos;
 }
 
 NameList SplitNamesInOrder(std::string_view text) {

@@ -12,7 +12,10 @@ using NameList = std::vector<std::string>;
 /// The characters that no set, view set or property name may contain.
 inline constexpr std::string_view kIllegalNameCharacters = "<>/\\|;:\"?.+-() ^";
 
-/// True when `name` is not empty and contains no illegal character.
+/// True when `name` is empty or holds nothing but white space (space, tab, line ends).
+bool IsBlankName(std::string_view name);
+
+/// True when `name` is not blank and contains no illegal character.
 bool IsValidName(std::string_view name);
 
 /// Splits a ";"-joined text, drops empty pieces, sorts in name order, drops duplicates.

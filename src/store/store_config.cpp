@@ -33,7 +33,7 @@ std::string CFileSetStore::GetConfigXml() const {
 
 bool CFileSetStore::SetConfigXml(std::string_view xml) {
   pugi::xml_document given;
-  if (!given.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8)) return false;
+  if (!given.load_buffer(xml.data(), xml.size(), kDocumentParseOptions, pugi::encoding_utf8)) return false;
   pugi::xml_node allSets = AllSets();
   if (!allSets) return false;
   if (pugi::xml_node old = allSets.child("SysConfig")) allSets.remove_child(old);

@@ -8,6 +8,13 @@
 
 namespace ovelin {
 
+/// How every document is parsed: whitespace-only text, comments and processing
+/// instructions are kept, and line ends are left as they are (the writer does not
+/// escape a carriage return in text), so that what is written parses back into an
+/// equal document.
+inline constexpr unsigned kDocumentParseOptions =
+    (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_ws_pcdata | pugi::parse_comments | pugi::parse_pi;
+
 /// The concatenated text of an element (all descendant text), as the DOM's text property.
 std::string NodeText(pugi::xml_node node);
 

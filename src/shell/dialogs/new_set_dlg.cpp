@@ -196,7 +196,7 @@ void CNewSetDlg::resetDefinitions() { properties_->Load(openingDefinitions_); }
 
 void CNewSetDlg::accept() {
   const QString name = name_->text();
-  if (name.isEmpty()) {
+  if (name.trimmed().isEmpty()) {
     ShowWarning(this, QStringLiteral("文件集名称不能为空!"));
     return;
   }

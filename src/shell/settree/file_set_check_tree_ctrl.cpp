@@ -122,7 +122,7 @@ void CFileSetCheckTreeCtrl::findSet() {
 
 void CFileSetCheckTreeCtrl::newChildSet() {
   CDlgNewChildSet dialog(this);
-  if (dialog.exec() != QDialog::Accepted || dialog.Name().isEmpty()) return;
+  if (dialog.exec() != QDialog::Accepted || dialog.Name().trimmed().isEmpty()) return;
   const QString name = dialog.Name();
   const QString parent = currentItem() ? currentItem()->text(0) : ToQ(store_.GetRootName());
   if (store_.FindFileSet(ToStd(name))) {
