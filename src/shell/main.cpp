@@ -5,13 +5,20 @@
 
 #include "shell/app/kiv_app.h"
 #include "shell/app/translation.h"
+#include "shell/preview/preview_scheme.h"
 
 namespace {
 
-// Chromium refuses to run as root unless its sandbox is switched off; only
-// then is it switched off.
+// The engine's settings that must precede the application object. Chromium
+// refuses to run as root unless its sandbox is switched off; only then is it
+// switched off.
 void PrepareWebEngine() {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  ovelin::RegisterPreviewScheme();
+  // Screen readers read the preview only when the engine exposes its pages.
+  if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+  }
   if (::geteuid() != 0) return;
   QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
   if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --no-sandbox").trimmed());

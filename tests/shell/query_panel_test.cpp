@@ -404,6 +404,9 @@ class QueryPanelTest : public QObject {
     QVERIFY(filesToo);
     QCOMPARE(released.count(), 1);
     QCOMPARE(released[0][0].toStringList(), QStringList{library_->FileUrl("a.txt")});
+    QVERIFY(released[0][1].toBool());
+    QVERIFY(QFileInfo::exists(QString::fromStdString(library_->FilePath("a.txt"))));  // waits for the preview
+    panel_->startDeleting(released[0][0].toStringList(), true);
     QTRY_VERIFY(!ResultNames(*panel_).contains("a.txt"));
     QVERIFY(!QFileInfo::exists(QString::fromStdString(library_->FilePath("a.txt"))));
     QCOMPARE(ResultNames(*panel_), (QStringList{"alpha one.txt", "alpha two.txt"}));

@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "shell/app/translation.h"
+#include "shell/preview/preview_scheme.h"
 #include "suite_registry.h"
 
 namespace ovelin::test {
@@ -48,9 +50,13 @@ void WatchForStuckDialogs() {
 
 int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  ovelin::RegisterPreviewScheme();
   if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("OVELIN_MACHINE_ID")) qputenv("OVELIN_MACHINE_ID", "0a1b2c3d4e5f");
+  // Deleted files go to a trash of the test run's own, not the user's.
+  QTemporaryDir dataHome;
+  if (dataHome.isValid()) qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   ovelin::InstallQtChineseTranslation(app);

@@ -38,6 +38,7 @@ CMainFrame::CMainFrame(CFileSetStore& store, QWidget* parent) : QMainWindow(pare
 CMainFrame::~CMainFrame() {
   // The focus signal must not reach a half-destroyed window.
   disconnect(qApp, &QApplication::focusChanged, this, &CMainFrame::focusMoved);
+  preview_->Stop();
 }
 
 void CMainFrame::CreatePanes() {
@@ -160,7 +161,9 @@ void CMainFrame::ConnectPanes() {
   connect(tree_, &QTreeWidget::currentItemChanged, this, &CMainFrame::updateCommandStates);
   connect(viewList_, &QListWidget::itemSelectionChanged, this, &CMainFrame::updateCommandStates);
   connect(rightView_, &CRightView::stateChanged, this, &CMainFrame::updateCommandStates);
-  connect(rightView_, &CRightView::previewRelease, preview_, &CWebBrowser::ShowEmptyPage);
+  connect(rightView_, &CRightView::previewItems, this, &CMainFrame::onPreviewItems);
+  connect(rightView_, &CRightView::previewRelease, this, &CMainFrame::onPreviewRelease);
+  connect(preview_, &CWebBrowser::previewReady, this, &CMainFrame::onPreviewReady);
   connect(this, &CMainFrame::archiveRequested, rightView_, &CRightView::archiveFiles);
   connect(this, &CMainFrame::pipeDataReceived, rightView_, &CRightView::archiveHandOver);
   connect(rightView_, &CRightView::setCreated, this, &CMainFrame::onSetCreated);

@@ -61,6 +61,13 @@ class CMainFrame : public QMainWindow {
   void updateCommandStates();
   /// A set was created in a dialog's set tree: the main tree shows it too.
   void onSetCreated(const QString& name);
+  /// The result list's selection settled: the preview shows these entries.
+  void onPreviewItems(const QStringList& entries);
+  /// Items are to be deleted: the preview lets go of them first.
+  void onPreviewRelease(const QStringList& urls, bool bDelFile);
+  /// The preview has loaded its page: focus returns to the result list, or a
+  /// deletion waiting for the preview starts.
+  void onPreviewReady();
 
  signals:
   /// Records handed over by an outside program (name and address each), passed
@@ -110,6 +117,12 @@ class CMainFrame : public QMainWindow {
   Pane activePane_ = Pane::Tree;
   bool exiting_ = false;
   QList<QList<PipeRecord>> handOvers_;  // received, not yet passed on
+  // Why the preview is loading: to show items, or to let go of items before
+  // they are deleted (with the deletion waiting here meanwhile).
+  enum class PreviewReason { None, ShowItems, Release };
+  PreviewReason previewReason_ = PreviewReason::None;
+  QStringList pendingDelete_;
+  bool pendingDeleteFiles_ = false;
   QTimer* handOverRetry_ = nullptr;
 };
 

@@ -2,6 +2,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <utility>
+
 #include "shell/app/about_dlg.h"
 #include "shell/app/help_page.h"
 #include "shell/app/message_box.h"
@@ -10,6 +12,8 @@
 #include "shell/app/template_commands.h"
 #include "shell/mainwindow/main_frame.h"
 #include "shell/mainwindow/query_request.h"
+#include "shell/preview/web_browser.h"
+#include "shell/query/query_res_list.h"
 #include "shell/query/right_view.h"
 #include "shell/settings/dlg_sys_config.h"
 #include "shell/settree/entity_tree_view.h"
@@ -24,6 +28,32 @@ void CMainFrame::onRunQuery(const QString& text, int mode) {
 }
 
 void CMainFrame::onSetCreated(const QString& name) { tree_->InsertNewSet(name); }
+
+void CMainFrame::onPreviewItems(const QStringList& entries) {
+  // A deletion waiting for the preview keeps its claim on it.
+  if (previewReason_ == PreviewReason::Release) return;
+  previewReason_ = PreviewReason::ShowItems;
+  preview_->ShowItems(entries);
+}
+
+void CMainFrame::onPreviewRelease(const QStringList& urls, bool bDelFile) {
+  previewReason_ = PreviewReason::Release;
+  pendingDelete_ = urls;
+  pendingDeleteFiles_ = bDelFile;
+  preview_->Clear();
+}
+
+void CMainFrame::onPreviewReady() {
+  const PreviewReason reason = previewReason_;
+  if (reason == PreviewReason::ShowItems) {
+    rightView_->ResultList()->setFocus();
+    return;
+  }
+  if (reason != PreviewReason::Release) return;
+  previewReason_ = PreviewReason::None;
+  const QStringList urls = std::exchange(pendingDelete_, {});
+  rightView_->startDeleting(urls, pendingDeleteFiles_);
+}
 
 void CMainFrame::newCommand() {
   switch (activePane_) {

@@ -47,7 +47,7 @@ class CRightView : public QWidget {
   bool canRefresh() const;
   /// Items are selected that "删除" would delete.
   bool canDelete() const;
-  /// "相关查询制导" can be offered: there is a result and something handles it.
+  /// "相关查询制导" can be offered: there is a result.
   bool GuidanceAvailable() const;
 
   /// Runs a query (`RunQuery`): a new one, or a step back, forward or a refresh
@@ -91,7 +91,12 @@ class CRightView : public QWidget {
   /// Deletes the selected result items.
   void deleteSelected();
   /// Deletes the items of these URLs, and their files, after the user confirms.
+  /// When something shows a preview, it is first asked to let go of the items
+  /// (previewRelease) and the deletion starts with startDeleting.
   void deleteItems(const QStringList& urls);
+  /// Deletes the items of these URLs (with `bDelFile` their files too) on a
+  /// worker behind the progress dialog, then refreshes.
+  void startDeleting(const QStringList& urls, bool bDelFile);
   /// "相关查询制导" for the current result.
   void requestGuidance();
   /// "文件归档": the two-page archiving wizard, then the run; refreshes afterwards.
@@ -111,10 +116,9 @@ class CRightView : public QWidget {
   /// The selection settled on items: their preview entries (name, U+001F, URL,
   /// U+001F, description).
   void previewItems(const QStringList& entries);
-  /// These items are about to be deleted: the preview lets go of them.
-  void previewRelease(const QStringList& urls);
-  /// "相关查询制导": the sets holding the result's items, the expression and the keywords.
-  void guidanceRequested(const QStringList& sets, const QString& expression, const QString& keywords);
+  /// These items are about to be deleted: the preview lets go of them, then
+  /// startDeleting is to be called with the same arguments.
+  void previewRelease(const QStringList& urls, bool bDelFile);
   /// A set was created in a dialog of the panel (the archiving wizard's set tree).
   void setCreated(const QString& name);
   /// No wizard is open and no filing run goes on any more.

@@ -36,9 +36,17 @@ void CRightView::deleteItems(const QStringList& urls) {
   CDlgDelFileItemOption dialog(this);
   if (dialog.exec() != QDialog::Accepted) return;
   cancelSearch();  // a finished search would show items that are gone
-  emit previewRelease(urls);
   SetFiling(true);
-  StartDeleting(store_, urls, dialog.DeleteFiles(), window(), [this] {
+  if (!isSignalConnected(QMetaMethod::fromSignal(&CRightView::previewRelease))) {
+    startDeleting(urls, dialog.DeleteFiles());
+    return;
+  }
+  emit previewRelease(urls, dialog.DeleteFiles());
+}
+
+void CRightView::startDeleting(const QStringList& urls, bool bDelFile) {
+  SetFiling(true);
+  StartDeleting(store_, urls, bDelFile, window(), [this] {
     SetFiling(false);
     refresh();
   });
