@@ -57,10 +57,11 @@ bool CFileSetStore::Load(const std::string& path) {
     if (!plain || !ParseInto(parsed, *plain)) return false;
   }
   AdoptDocument(parsed);
-  const bool upgraded = Upgrade();
+  // Reading must not write: the upgrade reaches the file with the next save, which
+  // only a holder of the writer lock makes.
+  unsavedUpgrade_ = Upgrade();
   RebuildRootItems();
   dataFilePath_ = path;
-  if (upgraded) Save();
   return true;
 }
 
@@ -102,7 +103,9 @@ bool CFileSetStore::Save() {
   Bytes text = GetXmlUtf16();
   if (text.empty()) return false;
   const auto cipher = Encipher(DataFileKeyMaterial(machineId), TerminatedUtf16(std::move(text)));
-  return cipher && WriteFileAtomically(dataFilePath_, *cipher);
+  if (!cipher || !WriteFileAtomically(dataFilePath_, *cipher)) return false;
+  unsavedUpgrade_ = false;
+  return true;
 }
 
 bool CFileSetStore::SaveTo(const std::string& path) {

@@ -49,8 +49,11 @@ class CFileSetStore {
 
   // ---- Document and data file ----
 
-  /// Reads, deciphers, parses and upgrades the data file; saves when upgraded.
+  /// Reads, deciphers and parses the data file, and upgrades an older document in
+  /// memory only: the file is not written.
   bool Load(const std::string& path);
+  /// True when Load upgraded the document and no save has written it since.
+  bool HasUnsavedUpgrade() const { return unsavedUpgrade_; }
   /// Parses a plain UTF-8 XML text whose root is `AllSets`, upgrades it and
   /// rebuilds the root item list. The document is unchanged on failure.
   bool LoadXml(std::string_view xml);
@@ -182,6 +185,7 @@ class CFileSetStore {
   std::string dataFilePath_;
   mutable std::unordered_map<std::string, pugi::xml_node> setIndex_;
   mutable bool indexValid_ = false;
+  bool unsavedUpgrade_ = false;
 };
 
 }  // namespace ovelin

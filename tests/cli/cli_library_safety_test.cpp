@@ -1,13 +1,46 @@
-// The library survives what used to damage it: blank names and whitespace-only text.
+// The library survives what used to damage it: blank names and whitespace-only
+// text, and reading commands on an old version.
+
+#include <filesystem>
 
 #include "cli/cli_fixture.h"
+#include "store/data_file.h"
+#include "store/envelope.h"
+#include "store/file_set_store.h"
+#include "store/machine_identifier.h"
+#include "store/unicode_text.h"
 
 namespace ovelin::test {
 namespace {
 
+namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-using CliLibrarySafetyTest = CliTest;
+// Version 1.3: item paths are plain paths, turned into addresses by the upgrade.
+const char* const kVersion13 =
+    "<AllSets Version=\"1.3\"><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
+    "<StorePath Type=\"UsrDef\">/srv</StorePath><Elements><File><Name>a</Name><Path>/srv/a b.txt</Path>"
+    "<ItemPropertys/></File></Elements><Childs/><Parents/><ItemPropertys/></FileSet></EntitySets>"
+    "<ViewSetRoot/><SysConfig/></AllSets>";
+
+class CliLibrarySafetyTest : public CliTest {
+ protected:
+  // The data file enciphered for this machine from a plain document.
+  void WriteDataFile(const std::string& xml) const {
+    fs::create_directories(data_);
+    const std::string utf16 = Utf8ToUtf16Le(xml);
+    const auto cipher = Encipher(DataFileKeyMaterial(GetMachineIdentifier()),
+                                 TerminatedUtf16(Bytes(utf16.begin(), utf16.end())));
+    ASSERT_TRUE(cipher);
+    WriteTextFile(DataFile(), std::string(cipher->begin(), cipher->end()));
+  }
+
+  // The data file as the store reads it, without the upgrade a load makes in memory.
+  bool FileHoldsUpgradedSet(const std::string& set) const {
+    CFileSetStore store;
+    return store.Load(DataFile()) && !store.HasUnsavedUpgrade() && store.FindFileSet(set);
+  }
+};
 
 TEST_F(CliLibrarySafetyTest, BlankNamesAreRefusedAndWhitespaceTextIsKept) {
   Init();
@@ -31,6 +64,36 @@ TEST_F(CliLibrarySafetyTest, BlankNamesAreRefusedAndWhitespaceTextIsKept) {
   EXPECT_EQ(item["name"], " ");
   EXPECT_EQ(item["description"], "\t");
   EXPECT_EQ(Lines(Ok({"query", "R"})).size(), 2u);
+}
+
+TEST_F(CliLibrarySafetyTest, ReadingCommandsLeaveAnOldVersionFileUntilAChange) {
+  WriteDataFile(kVersion13);
+  const std::string before = DataBytes();
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"info"}, {"dump"}, {"set", "list"}, {"set", "show", "R"}, {"query", "R"},
+        {"item", "show", "file:///srv/a%20b.txt"}}) {
+    Ok(command);
+    EXPECT_EQ(DataBytes(), before) << command[0];
+  }
+  Ok({"set", "add", "X"});
+  EXPECT_TRUE(FileHoldsUpgradedSet("X"));
+}
+
+// A reader that saved its upgrade could overwrite what a writer saved meanwhile.
+TEST_F(CliLibrarySafetyTest, ReaderNeverWritesWhileAWriterHoldsTheLock) {
+  WriteDataFile(kVersion13);
+  DataFileLock writer;
+  ASSERT_EQ(writer.TryAcquire(data_), DataFileLock::Result::Acquired);
+  const std::string before = DataBytes();
+  EXPECT_EQ(Json::parse(Ok({"--json", "info"}))["version"], "1.50");
+  EXPECT_EQ(DataBytes(), before);
+
+  CFileSetStore store;
+  ASSERT_TRUE(store.Load(DataFile()));
+  ASSERT_TRUE(store.CreateFileSet("X", {"R"}, "", StorePathKind::ExParent, {}));
+  ASSERT_TRUE(store.Save());
+  Ok({"info"});
+  EXPECT_TRUE(FileHoldsUpgradedSet("X"));
 }
 
 }  // namespace

@@ -148,14 +148,22 @@ TEST_F(DataFile, SaveIntoAMissingFolderFails) {
   EXPECT_FALSE(empty.Save());  // never loaded: no path to write to
 }
 
-TEST_F(DataFile, UpgradedFileIsSavedAtOnce) {
+TEST_F(DataFile, UpgradeStaysInMemoryUntilTheNextSave) {
   WriteBytes(path, WithMachineCipher("<AllSets><EntitySets RootName=\"R\"><FileSet><Name>R</Name><Elements/>"
                                      "<Childs/><Parents/></FileSet></EntitySets><ViewSetRoot/></AllSets>",
                                      "0a1b2c3d4e5f"));
+  const std::string before = test::ReadTextFile(path);
   CFileSetStore store;
   ASSERT_TRUE(store.Load(path));
+  EXPECT_EQ(store.GetVersion(), "1.50");
+  EXPECT_TRUE(store.HasUnsavedUpgrade());
+  EXPECT_EQ(test::ReadTextFile(path), before);  // reading never writes
+
+  ASSERT_TRUE(store.Save());
+  EXPECT_FALSE(store.HasUnsavedUpgrade());
   CFileSetStore again;
   ASSERT_TRUE(again.Load(path));
+  EXPECT_FALSE(again.HasUnsavedUpgrade());
   EXPECT_EQ(again.GetVersion(), "1.50");
   EXPECT_EQ(again.GetConfigValue("Pigeonhole", "DragDropPigAutoBelong"), "true");
 }

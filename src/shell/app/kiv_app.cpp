@@ -63,6 +63,7 @@ bool CKivApp::OpenDataFile() {
     ShowError(nullptr, QStringLiteral("装载数据库失败!"));
     return false;
   }
+  if (store_.HasUnsavedUpgrade()) SaveStore(nullptr, store_);  // the lock is ours: the upgrade is saved
   if (isNew) ChooseRootStorePath();
   RefreshBackup();
   return true;
