@@ -7,7 +7,9 @@
 #include "cli/cli_file_removal.h"
 #include "cli/cli_messages.h"
 #include "cli/cli_output.h"
+#include "cli/cli_references.h"
 #include "cli/cli_set_checks.h"
+#include "query/view_set_references.h"
 
 namespace ovelin::cli {
 namespace {
@@ -74,7 +76,9 @@ int Rename(CliContext& context, const ParsedArgs& args) {
   if (int rc = CheckSetExists(store, oldName); rc != kExitOk) return rc;
   if (newName == oldName) return kExitOk;
   if (int rc = CheckNewSetName(store, newName, kMsgNameConflictsWithSet); rc != kExitOk) return rc;
-  if (!store.RenameFileSet(oldName, newName)) return Fail(kExitFailed, "cannot rename " + Quoted(oldName));
+  if (!RenameFileSetWithReferences(store, oldName, newName)) {
+    return Fail(kExitFailed, "cannot rename " + Quoted(oldName));
+  }
   return context.SaveChanges();
 }
 
@@ -162,6 +166,7 @@ int Remove(CliContext& context, const ParsedArgs& args) {
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
   if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, "cannot remove " + Quoted(name));
   if (int rc = context.SaveChanges(); rc != kExitOk) return rc;
+  WarnAboutReferences(store, name);
   if (!deleteFiles) return kExitOk;
   return RemoveFilesOfUrls(DroppedItemPaths(store, before), RemovalOf(args)) ? kExitOk : kExitFailed;
 }
@@ -176,7 +181,7 @@ std::vector<Command> SetEditCommands() {
        "Without --parent the root set is the parent. The store path is the folder DIR (--path),\n"
        "or extends the parent P (--extend) or, with neither, the first parent given.\n"
        "DEF is name;type;min;max;init[;origin], type NUMBER or STRING."},
-      {"set", "rename", "OLD NEW", "Renames an entity set.", {}, 2, 2, Rename},
+      {"set", "rename", "OLD NEW", "Renames an entity set and every view-set expression that names it.", {}, 2, 2, Rename},
       {"set", "parents", "NAME P...", "Replaces the parents of a set.", {}, 2, kAnyCount, Parents,
        "Refuses a parent that is the set itself or one of its descendants. A set that extends\n"
        "a parent it loses extends the last remaining parent in name order."},

@@ -57,6 +57,19 @@ TEST_F(CliQueryView, ViewSetLifecycle) {
   EXPECT_EQ(Lines(Ok({"view", "list"})), (std::vector<std::string>{"Recent"}));
 }
 
+TEST_F(CliQueryView, RenamesFollowThroughViewSetsAndRemovalsNameThem) {
+  Ok({"view", "add", "Outer", "Recent+Music"});
+  Ok({"set", "rename", "Music", "Tunes"});
+  Ok({"view", "rename", "Recent", "Latest"});
+  EXPECT_EQ(Lines(Ok({"view", "show", "Outer"})), (std::vector<std::string>{"Latest+Tunes"}));
+  const CommandResult removed = Cli({"set", "rm", "Tunes"});
+  EXPECT_EQ(removed.exitCode, 0);
+  EXPECT_NE(removed.err.find("Outer"), std::string::npos) << removed.err;
+  const CommandResult viewRemoved = Cli({"view", "rm", "Latest"});
+  EXPECT_EQ(viewRemoved.exitCode, 0);
+  EXPECT_NE(viewRemoved.err.find("Outer"), std::string::npos) << viewRemoved.err;
+}
+
 TEST_F(CliQueryView, ViewSetRefusalsLeaveTheDataFile) {
   const std::string before = DataBytes();
   struct Case {

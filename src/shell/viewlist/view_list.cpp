@@ -9,6 +9,7 @@
 #include "shell/app/command_ids.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
+#include "shell/app/reference_warning.h"
 #include "shell/guidance/related_query_guidance.h"
 #include "shell/viewlist/dlg_del_view_set_option.h"
 #include "shell/viewlist/dlg_view_set_def.h"
@@ -101,6 +102,7 @@ void CViewList::deleteViewSet() {
     return;
   }
   delete selectedItems().constFirst();
+  WarnAboutReferences(this, store_, name);
 }
 
 void CViewList::editViewSet() {
