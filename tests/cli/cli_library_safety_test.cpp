@@ -1,5 +1,6 @@
 // The library survives what used to damage it: blank names and whitespace-only
-// text, and reading commands on an old version.
+// text, a data file behind a symbolic link, reading commands on an old version,
+// and saves killed mid-way.
 
 #include <filesystem>
 
@@ -66,6 +67,32 @@ TEST_F(CliLibrarySafetyTest, BlankNamesAreRefusedAndWhitespaceTextIsKept) {
   EXPECT_EQ(Lines(Ok({"query", "R"})).size(), 2u);
 }
 
+TEST_F(CliLibrarySafetyTest, DataFileAndBackupBehindSymbolicLinksAreWrittenThrough) {
+  Init();
+  const std::string elsewhere = tmp_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  fs::rename(DataFile(), elsewhere + "/library.db");
+  fs::create_symlink(elsewhere + "/library.db", DataFile());
+  fs::remove(DataFile() + ".bak");
+  fs::create_symlink(elsewhere + "/library.bak", DataFile() + ".bak");
+
+  Ok({"set", "add", "X"});
+  const std::string saved = ReadTextFile(elsewhere + "/library.db");
+  ASSERT_EQ(Cli({"restore", "-"}, Ok({"dump"})).exitCode, 0);  // backs the data file up first
+  EXPECT_TRUE(fs::is_symlink(DataFile()));
+  EXPECT_TRUE(fs::is_symlink(DataFile() + ".bak"));
+  EXPECT_EQ(ReadTextFile(elsewhere + "/library.bak"), saved);
+  EXPECT_NE(Ok({"set", "list"}).find("X\n"), std::string::npos);
+
+  // Another data folder linking the same file takes the same lock.
+  const std::string other = tmp_ / "other";
+  fs::create_directories(other);
+  fs::create_symlink(elsewhere + "/library.db", other + "/AllSets.db");
+  DataFileLock lock;
+  ASSERT_EQ(lock.TryAcquire(other), DataFileLock::Result::Acquired);
+  EXPECT_EQ(Cli({"set", "add", "Y"}).exitCode, 3);
+}
+
 TEST_F(CliLibrarySafetyTest, ReadingCommandsLeaveAnOldVersionFileUntilAChange) {
   WriteDataFile(kVersion13);
   const std::string before = DataBytes();
@@ -94,6 +121,16 @@ TEST_F(CliLibrarySafetyTest, ReaderNeverWritesWhileAWriterHoldsTheLock) {
   ASSERT_TRUE(store.Save());
   Ok({"info"});
   EXPECT_TRUE(FileHoldsUpgradedSet("X"));
+}
+
+TEST_F(CliLibrarySafetyTest, ChangingCommandsRemoveWhatKilledSavesLeft) {
+  Init();
+  const std::vector<std::string> leftovers = {DataFile() + ".q7Zk2P", DataFile() + ".bak.Ab3dE9"};
+  for (const auto& file : leftovers) WriteTextFile(file, "partial");
+  Ok({"info"});  // takes no lock: another program may be saving
+  for (const auto& file : leftovers) EXPECT_TRUE(fs::exists(file)) << file;
+  Ok({"set", "add", "X"});
+  for (const auto& file : leftovers) EXPECT_FALSE(fs::exists(file)) << file;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -166,6 +167,62 @@ TEST_F(DataFile, UpgradeStaysInMemoryUntilTheNextSave) {
   EXPECT_FALSE(again.HasUnsavedUpgrade());
   EXPECT_EQ(again.GetVersion(), "1.50");
   EXPECT_EQ(again.GetConfigValue("Pigeonhole", "DragDropPigAutoBelong"), "true");
+}
+
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A data file (and its backup copy) kept elsewhere behind symbolic links: saves
+// reach the files the links point to, and every folder linking the same file
+// shares one lock beside it.
+TEST_F(DataFile, SymbolicLinksAreWrittenThroughAndShareTheLock) {
+  namespace fs = std::filesystem;
+  TempDir real;
+  const std::string target = real / "library.db";
+  fs::create_symlink(fs::relative(target, dir.path()), path);  // dangling until the first save
+  CFileSetStore store;
+  store.CreateStarterDocument();
+  ASSERT_TRUE(store.SaveTo(path));
+  ASSERT_TRUE(test::AddSet(store, "A"));
+  ASSERT_TRUE(store.Save());
+  fs::create_symlink(real / "library.bak", path + kBackupSuffix);
+  ASSERT_TRUE(CopyFileAtomically(path, path + kBackupSuffix));
+
+  EXPECT_TRUE(fs::is_symlink(path));
+  EXPECT_TRUE(fs::is_symlink(path + kBackupSuffix));
+  CFileSetStore again;
+  ASSERT_TRUE(again.Load(target));
+  EXPECT_TRUE(again.FindFileSet("A"));
+  EXPECT_EQ(test::ReadTextFile(real / "library.bak"), test::ReadTextFile(target));
+
+  TempDir other;
+  fs::create_symlink(target, other / kDataFileName);
+  DataFileLock first;
+  ASSERT_EQ(first.TryAcquire(dir.path()), DataFileLock::Result::Acquired);
+  DataFileLock second;
+  EXPECT_EQ(second.TryAcquire(other.path()), DataFileLock::Result::HeldByOther);
+  EXPECT_EQ(Names(real.path()), (std::vector<std::string>{"library.bak", "library.db", "library.db.lock"}));
+}
+
+TEST_F(DataFile, TakingTheLockRemovesWhatInterruptedWritesLeft) {
+  const std::vector<std::string> leftovers = {"AllSets.db.a1B2c3", "AllSets.db.bak.ZZ9zz9"};
+  const std::vector<std::string> others = {"AllSets.db",         "AllSets.db.bak",  "AllSets.db.a1B2c",
+                                           "AllSets.db.a1B2c3d", "AllSets.db.a-B2c3", "Other.db.a1B2c3"};
+  for (const auto& name : leftovers) test::WriteTextFile(dir / name, "partial");
+  for (const auto& name : others) test::WriteTextFile(dir / name, "kept");
+  std::filesystem::create_directory(dir / "AllSets.db.Folder");
+  std::filesystem::create_symlink(dir / "AllSets.db", dir / "AllSets.db.L1nk00");
+
+  DataFileLock lock;
+  ASSERT_EQ(lock.TryAcquire(dir.path()), DataFileLock::Result::Acquired);
+  std::vector<std::string> expected = others;
+  expected.insert(expected.end(), {"AllSets.db.Folder", "AllSets.db.L1nk00", "AllSets.db.lock"});
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(dir.path()), expected);
 }
 
 TEST_F(DataFile, WriterLockIsExclusiveBetweenHolders) {
