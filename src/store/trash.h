@@ -1,6 +1,6 @@
 #pragma once
-// Removing a local file: into the user's Trash (freedesktop.org Trash
-// specification, through GIO), or for good. Folders are never removed.
+// Removing a local file: into the user's Trash (the freedesktop.org Trash that
+// file managers share, through GIO), or for good. Folders are never removed.
 
 #include <string>
 
