@@ -7,7 +7,10 @@
 #include <QTest>
 
 #include <chrono>
+#include <memory>
+#include <vector>
 
+#include "shell/app/hand_over_connection.h"
 #include "shell/app/instance_server.h"
 #include "shell/app/pipe_message.h"
 #include "shell/app/runtime_folder.h"
@@ -18,6 +21,13 @@ namespace ovelin::test {
 namespace {
 
 const QList<PipeRecord> kRecords{{"a b.txt", "file:///tmp/a%20b.txt"}, {"网页", "https://example.org/页"}};
+
+// The length prefix of a message of `length` bytes.
+QByteArray LengthPrefix(quint32 length) {
+  QByteArray header(4, '\0');
+  for (int i = 0; i < 4; ++i) header[i] = char((length >> (8 * i)) & 0xFF);
+  return header;
+}
 
 }  // namespace
 
@@ -103,14 +113,68 @@ class InstanceTest : public QObject {
     QLocalSocket client;
     client.connectToServer(server.SocketPath());
     QVERIFY(client.waitForConnected(2000));
-    QByteArray header(4, '\0');
-    const quint32 length = 16 * 1024 * 1024 + 2;
-    for (int i = 0; i < 4; ++i) header[i] = char((length >> (8 * i)) & 0xFF);
-    client.write(header + QByteArray(64, 'x'));
+    client.write(LengthPrefix(16 * 1024 * 1024 + 2) + QByteArray(64, 'x'));
     client.flush();
     QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
     QCOMPARE(client.readAll(), QByteArray());
     QCOMPARE(spy.count(), 0);
+  }
+
+  void clientsBeyondTheLimitAreDropped() {
+    CInstanceServer server;
+    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
+    QSignalSpy spy(&server, &CInstanceServer::messageReceived);
+    std::vector<std::unique_ptr<QLocalSocket>> waiting;
+    for (int i = 0; i < kMaxPendingHandOvers; ++i) {
+      waiting.push_back(std::make_unique<QLocalSocket>());
+      waiting.back()->connectToServer(server.SocketPath());
+      QVERIFY(waiting.back()->waitForConnected(2000));
+    }
+    QLocalSocket extra;
+    extra.connectToServer(server.SocketPath());
+    QTRY_COMPARE(extra.state(), QLocalSocket::UnconnectedState);
+    for (const auto& client : waiting) QCOMPARE(client->state(), QLocalSocket::ConnectedState);
+
+    // A finished hand-over makes room for the next client.
+    const QByteArray message = FramePipeMessage(EncodePipeRecords(kRecords));
+    waiting.front()->write(message);
+    QTRY_COMPARE(waiting.front()->state(), QLocalSocket::UnconnectedState);
+    QLocalSocket next;
+    next.connectToServer(server.SocketPath());
+    QVERIFY(next.waitForConnected(2000));
+    next.write(message);
+    QTRY_COMPARE(spy.count(), 2);
+    for (const auto& client : waiting) client->abort();
+  }
+
+  void unfinishedClientsTogetherHoldNoMoreThanTheCap() {
+    CInstanceServer server;
+    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
+    QSignalSpy spy(&server, &CInstanceServer::messageReceived);
+    const qint64 part = kMaxBufferedHandOverBytes * 3 / 8;  // three parts pass the cap, two do not
+    const QByteArray start = LengthPrefix(quint32(kMaxPipeMessageBytes)) + QByteArray(part, 'x');
+    QLocalSocket first, second, third;
+    for (QLocalSocket* client : {&first, &second}) {
+      client->connectToServer(server.SocketPath());
+      QVERIFY(client->waitForConnected(2000));
+      client->write(start);
+      QTRY_COMPARE(client->bytesToWrite(), qint64(0));
+    }
+    QTRY_COMPARE(server.BufferedBytes(), 2 * start.size());
+    third.connectToServer(server.SocketPath());
+    QVERIFY(third.waitForConnected(2000));
+    third.write(start);
+    QTRY_COMPARE(third.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(server.BufferedBytes(), 2 * start.size());
+    QCOMPARE(first.state(), QLocalSocket::ConnectedState);
+
+    // The clients within the cap still finish their messages, and free what they held.
+    first.write(QByteArray(kMaxPipeMessageBytes - part, 'y'));
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy[0][0].toByteArray().size(), kMaxPipeMessageBytes);
+    QTRY_COMPARE(server.BufferedBytes(), start.size());
+    second.abort();
+    QTRY_COMPARE(server.BufferedBytes(), qint64(0));
   }
 
   void recordsNeedExactlyTwoFields_data() {

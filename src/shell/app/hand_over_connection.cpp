@@ -14,7 +14,15 @@ constexpr int kReadTimeoutMs = 10000;
 
 }  // namespace
 
-CHandOverConnection::CHandOverConnection(QLocalSocket* socket, QObject* parent) : QObject(parent), socket_(socket) {
+bool HandOverLoad::TakeBytes(qint64 bytes) {
+  if (bytes > kMaxBufferedHandOverBytes - bytes_) return false;
+  bytes_ += bytes;
+  return true;
+}
+
+CHandOverConnection::CHandOverConnection(QLocalSocket* socket, std::shared_ptr<HandOverLoad> load, QObject* parent)
+    : QObject(parent), socket_(socket), load_(std::move(load)) {
+  load_->AddClient();
   socket_->setParent(this);
   connect(socket_, &QLocalSocket::readyRead, this, &CHandOverConnection::readAvailable);
   connect(socket_, &QLocalSocket::disconnected, this, &CHandOverConnection::finish);
@@ -25,9 +33,18 @@ CHandOverConnection::CHandOverConnection(QLocalSocket* socket, QObject* parent) 
   QMetaObject::invokeMethod(this, &CHandOverConnection::readAvailable, Qt::QueuedConnection);
 }
 
+CHandOverConnection::~CHandOverConnection() {
+  ReleaseBuffer();
+  load_->RemoveClient();
+}
+
 void CHandOverConnection::readAvailable() {
   if (done_) return;
-  buffer_ += socket_->readAll();
+  const QByteArray arrived = socket_->readAll();
+  // Many slow clients together must not take the program's memory.
+  if (!load_->TakeBytes(arrived.size())) return refuse();
+  held_ += arrived.size();
+  buffer_ += arrived;
   if (expected_ < 0) {
     if (buffer_.size() < 4) return;
     expected_ = qFromLittleEndian<quint32>(buffer_.constData());
@@ -42,12 +59,20 @@ void CHandOverConnection::readAvailable() {
   socket_->write(QByteArray(kPipeReplyBytes, '\0'));
   socket_->flush();
   socket_->disconnectFromServer();
+  ReleaseBuffer();
   emit messageRead(body);
+}
+
+void CHandOverConnection::ReleaseBuffer() {
+  buffer_.clear();
+  load_->GiveBytes(held_);
+  held_ = 0;
 }
 
 void CHandOverConnection::refuse() {
   done_ = true;
   deadline_.stop();
+  ReleaseBuffer();
   socket_->abort();
   deleteLater();
 }

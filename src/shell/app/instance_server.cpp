@@ -51,7 +51,12 @@ bool CInstanceServer::AnotherInstanceAnswers() const {
 
 void CInstanceServer::acceptConnections() {
   while (QLocalSocket* socket = server_.nextPendingConnection()) {
-    auto* connection = new CHandOverConnection(socket, this);
+    if (load_->Full()) {  // too many unfinished hand-overs: this one is dropped at once
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    auto* connection = new CHandOverConnection(socket, load_, this);
     connect(connection, &CHandOverConnection::messageRead, this, &CInstanceServer::messageReceived);
   }
 }

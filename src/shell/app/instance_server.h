@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include "shell/app/hand_over_connection.h"
+
 namespace ovelin {
 
 class CInstanceServer : public QObject {
@@ -29,6 +31,8 @@ class CInstanceServer : public QObject {
 
   /// The socket path in use.
   const QString& SocketPath() const { return socketPath_; }
+  /// The bytes that unfinished hand-overs hold (at most kMaxBufferedHandOverBytes).
+  qint64 BufferedBytes() const { return load_->Bytes(); }
 
  signals:
   /// A hand-over message body arrived and was answered.
@@ -41,6 +45,7 @@ class CInstanceServer : public QObject {
   bool AnotherInstanceAnswers() const;
 
   QString socketPath_;
+  std::shared_ptr<HandOverLoad> load_ = std::make_shared<HandOverLoad>();
   std::unique_ptr<QLockFile> lock_;
   QLocalServer server_;
 };
