@@ -7,6 +7,7 @@
 #include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "store/data_file.h"
+#include "store/xml_text.h"
 
 namespace ovelin::cli {
 namespace {
@@ -77,6 +78,11 @@ int Restore(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (!store.LoadXml(*xml)) return Fail(kExitFailed, file + " is not an XML document with an AllSets root element");
+  // Whatever replaces the library must be one the program can work with afterwards.
+  if (!store.IsUsableDocument()) {
+    return Fail(kExitFailed, file + " has no root set, or nests deeper than " + std::to_string(kMaxDocumentDepth) +
+                                 " levels; nothing was changed");
+  }
   // The restored document replaces the whole library: keep the one it replaces.
   const std::string path = store.GetDataFilePath();
   if (!CopyFileAtomically(path, path + kBackupSuffix)) {
@@ -99,7 +105,9 @@ std::vector<Command> DocumentCommands() {
       {"dump", "", "", "Prints the document as XML text.", {}, 0, 0, Dump},
       {"restore", "", "FILE",
        "Replaces the document with a plain XML file (\"-\": stdin) whose root is AllSets, upgraded.", {}, 1, 1,
-       Restore, "The data file it replaces is copied to AllSets.db.bak first."},
+       Restore,
+       "The data file it replaces is copied to AllSets.db.bak first. A document whose root set is\n"
+       "missing or that nests deeper than the program reads is refused."},
   };
 }
 

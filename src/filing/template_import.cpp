@@ -71,9 +71,8 @@ bool ImportTemplate(CFileSetStore& store, const std::string& path) {
   const auto plain = Decipher(*cipher, PortableKeyMaterial());
   if (!plain) return false;
   CFileSetStore source;
-  if (!source.LoadXmlUtf16(*plain)) return false;
+  if (!source.LoadXmlUtf16(*plain) || !source.IsUsableDocument()) return false;
   const std::string templateRoot = source.GetRootName();
-  if (!source.FindFileSet(templateRoot)) return false;
 
   TemplateMerge merge(source, store);
   const std::string root = store.GetRootName();

@@ -120,6 +120,11 @@ std::string CFileSetStore::GetVersion() const {
 
 std::string CFileSetStore::GetRootName() const { return EntitySets().attribute("RootName").value(); }
 
+bool CFileSetStore::IsUsableDocument() const {
+  const std::string root = GetRootName();
+  return !IsBlankName(root) && FindFileSet(root) && NestingDepth(doc_) <= kMaxDocumentDepth;
+}
+
 void CFileSetStore::RebuildIndex() const {
   setIndex_.clear();
   for (pugi::xml_node set : EntitySets().children("FileSet")) {

@@ -78,6 +78,9 @@ class CFileSetStore {
   bool Upgrade();
   /// "/AllSets/EntitySets/@RootName"; empty when missing.
   std::string GetRootName() const;
+  /// Whether the program can work with the document: its root set exists under a
+  /// name that is not blank, and it nests no deeper than kMaxDocumentDepth.
+  bool IsUsableDocument() const;
 
   // ---- Entity file sets ----
 

@@ -34,11 +34,13 @@ std::string CFileSetStore::GetConfigXml() const {
 bool CFileSetStore::SetConfigXml(std::string_view xml) {
   pugi::xml_document given;
   if (!given.load_buffer(xml.data(), xml.size(), kDocumentParseOptions, pugi::encoding_utf8)) return false;
+  // Below AllSets the configuration must leave the document within the nesting it may have.
+  if (NestingDepth(given) + 1 > kMaxDocumentDepth) return false;
   pugi::xml_node allSets = AllSets();
   if (!allSets) return false;
   if (pugi::xml_node old = allSets.child("SysConfig")) allSets.remove_child(old);
   pugi::xml_node config = given.child("SysConfig");
-  if (config) CopyElementTree(allSets, config);
+  if (config) allSets.append_copy(config);
   return Save();
 }
 

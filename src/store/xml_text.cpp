@@ -3,23 +3,52 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <string>
 
 namespace ovelin {
 namespace {
 
-void AppendDescendantText(pugi::xml_node node, std::string& text) {
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    const auto type = child.type();
-    if (type == pugi::node_pcdata || type == pugi::node_cdata) {
-      text += child.value();
-    } else if (type == pugi::node_element) {
-      AppendDescendantText(child, text);
+// Walks without recursion: a document may be nested deeper than the stack allows.
+void AppendDescendantText(pugi::xml_node top, std::string& text) {
+  pugi::xml_node node = top.first_child();
+  while (node) {
+    const auto type = node.type();
+    if (type == pugi::node_pcdata || type == pugi::node_cdata) text += node.value();
+    if (type == pugi::node_element && node.first_child()) {
+      node = node.first_child();
+      continue;
     }
+    while (node != top && !node.next_sibling()) node = node.parent();
+    if (node == top) return;
+    node = node.next_sibling();
   }
 }
 
 }  // namespace
+
+size_t NestingDepth(pugi::xml_node top) {
+  if (top.type() != pugi::node_element && top.type() != pugi::node_document) return 0;
+  size_t depth = top.type() == pugi::node_element ? 1 : 0;
+  size_t deepest = depth;
+  pugi::xml_node node = top.first_child();
+  while (node) {
+    if (node.type() == pugi::node_element) {
+      deepest = std::max(deepest, depth + 1);
+      if (node.first_child()) {
+        ++depth;
+        node = node.first_child();
+        continue;
+      }
+    }
+    while (node.parent() != top && !node.next_sibling()) {
+      node = node.parent();
+      --depth;
+    }
+    node = node.next_sibling();
+  }
+  return deepest;
+}
 
 std::string NodeText(pugi::xml_node node) {
   const pugi::xml_node first = node.first_child();
@@ -54,21 +83,6 @@ void SetAttribute(pugi::xml_node node, const char* name, std::string_view value)
   pugi::xml_attribute attribute = node.attribute(name);
   if (!attribute) attribute = node.append_attribute(name);
   attribute.set_value(std::string(value).c_str());
-}
-
-pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source) {
-  pugi::xml_node copy = parent.append_child(source.name());
-  for (pugi::xml_attribute attribute : source.attributes()) {
-    copy.append_attribute(attribute.name()).set_value(attribute.value());
-  }
-  for (pugi::xml_node child : source.children()) {
-    if (child.type() == pugi::node_element) {
-      CopyElementTree(copy, child);
-    } else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-      copy.append_child(pugi::node_pcdata).set_value(child.value());
-    }
-  }
-  return copy;
 }
 
 void AppendXmlEscaped(std::string& out, std::string_view text) {

@@ -15,6 +15,14 @@ namespace ovelin {
 inline constexpr unsigned kDocumentParseOptions =
     (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_ws_pcdata | pugi::parse_comments | pugi::parse_pi;
 
+/// The deepest nesting a document may have: far deeper than any document the program
+/// writes, and shallow enough for any reader of it.
+inline constexpr size_t kMaxDocumentDepth = 1000;
+
+/// The number of element levels from `node` down to its deepest element (1 for an
+/// element without child elements, 0 for an empty node). Walks without recursion.
+size_t NestingDepth(pugi::xml_node node);
+
 /// The concatenated text of an element (all descendant text), as the DOM's text property.
 std::string NodeText(pugi::xml_node node);
 
@@ -32,9 +40,6 @@ pugi::xml_node AppendTextElement(pugi::xml_node parent, const char* name, std::s
 
 /// Sets (creating or replacing) an attribute.
 void SetAttribute(pugi::xml_node node, const char* name, std::string_view value);
-
-/// Deep copy of elements, attributes and text of `source` as the last child of `parent`.
-pugi::xml_node CopyElementTree(pugi::xml_node parent, pugi::xml_node source);
 
 /// Appends text with the characters XML reserves written as entities (safe in
 /// element text and in double-quoted attributes alike).

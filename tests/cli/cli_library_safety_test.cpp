@@ -1,6 +1,6 @@
 // The library survives what used to damage it: blank names and whitespace-only
 // text, a data file behind a symbolic link, reading commands on an old version,
-// and saves killed mid-way.
+// documents the store could not work with, and saves killed mid-way.
 
 #include <filesystem>
 
@@ -121,6 +121,27 @@ TEST_F(CliLibrarySafetyTest, ReaderNeverWritesWhileAWriterHoldsTheLock) {
   ASSERT_TRUE(store.Save());
   Ok({"info"});
   EXPECT_TRUE(FileHoldsUpgradedSet("X"));
+}
+
+TEST_F(CliLibrarySafetyTest, RestoreRefusesWhatTheStoreCouldNotUse) {
+  Init();
+  const std::string before = DataBytes();
+  const std::string backup = ReadTextFile(DataFile() + ".bak");
+  std::string deep;
+  for (int i = 0; i < 300000; ++i) deep += "<x>";
+  for (int i = 0; i < 300000; ++i) deep += "</x>";
+  const auto document = [](const std::string& rootName, const std::string& nameTail) {
+    return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootName +
+           nameTail + "</Name><Elements/><Childs/><Parents/></FileSet></EntitySets></AllSets>";
+  };
+  for (const auto& xml : {document("", ""), document("R", deep)}) {
+    const auto result = Cli({"restore", "-"}, xml);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("nothing was changed"), std::string::npos) << result.err;
+    EXPECT_EQ(DataBytes(), before);
+    EXPECT_EQ(ReadTextFile(DataFile() + ".bak"), backup);
+  }
+  Ok({"set", "add", "X"});
 }
 
 TEST_F(CliLibrarySafetyTest, ChangingCommandsRemoveWhatKilledSavesLeft) {

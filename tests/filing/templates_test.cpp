@@ -180,6 +180,34 @@ TEST_F(TemplateTest, BadFilesFailAndLeaveTheStoreUnchanged) {
   EXPECT_EQ(ReadBytes(temp / "target.db"), onDisk);
 }
 
+// A hand-made template: the plain document enciphered with the portable key.
+void WriteTemplate(const std::string& path, const std::string& xml) {
+  const auto cipher = Encipher(PortableKeyMaterial(), TerminatedUtf16(test::AsciiUtf16(xml)));
+  ASSERT_TRUE(cipher);
+  WriteBytes(path, *cipher);
+}
+
+// Documents the store could not work with are refused before anything changes.
+TEST_F(TemplateTest, UnusableTemplatesAreRefused) {
+  std::string deep;
+  for (int i = 0; i < 300000; ++i) deep += "<x>";
+  for (int i = 0; i < 300000; ++i) deep += "</x>";
+  const auto document = [](const std::string& rootName, const std::string& nameTail) {
+    return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootName +
+           nameTail + "</Name><Elements/><Childs>T</Childs><Parents/></FileSet><FileSet><Name>T</Name><Elements/>"
+           "<Childs/><Parents>" + rootName + "</Parents></FileSet></EntitySets></AllSets>";
+  };
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  const Bytes onDisk = ReadBytes(temp / "target.db");
+  for (const auto& xml : {document("", ""), document(" ", ""), document("R", deep)}) {
+    WriteTemplate(tpl, xml);
+    EXPECT_FALSE(ImportTemplate(target, tpl));
+    EXPECT_FALSE(target.FindFileSet("T"));
+  }
+  EXPECT_EQ(ReadBytes(temp / "target.db"), onDisk);
+}
+
 TEST_F(TemplateTest, TemplateEncipheredByOpensslImports) {
   TempDir work;
   const std::string xml =

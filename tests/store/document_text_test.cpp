@@ -1,5 +1,5 @@
-// What a document holds comes back from the data file unchanged, and names that
-// hold nothing but white space are refused.
+// What a document holds comes back from the data file unchanged, however it is
+// written or nested, and documents the program cannot work with are recognised.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,10 +7,25 @@
 
 #include "store/data_file.h"
 #include "store/file_set_store.h"
+#include "store/xml_text.h"
 #include "support/test_support.h"
 
 namespace ovelin {
 namespace {
+
+std::string Document(const std::string& rootName, const std::string& rootSetName, const std::string& more = "") {
+  return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootSetName +
+         "</Name><StorePath Type=\"UsrDef\">/d</StorePath><Elements/><Childs/><Parents/><ItemPropertys/></FileSet>" +
+         more + "</EntitySets><ViewSetRoot/></AllSets>";
+}
+
+std::string Nested(int levels, const std::string& inside) {
+  std::string text;
+  for (int i = 0; i < levels; ++i) text += "<x>";
+  text += inside;
+  for (int i = 0; i < levels; ++i) text += "</x>";
+  return text;
+}
 
 // Whitespace-only text, comments, processing instructions and line ends, as the
 // program writes them (raw, without declaration).
@@ -49,6 +64,40 @@ TEST(DocumentText, BlankNamesAreRefused) {
     EXPECT_FALSE(store.CreateFileSet(name, {root}, "", StorePathKind::ExParent, {}));
   }
   EXPECT_TRUE(IsValidName("a\tb"));
+}
+
+// Nesting far beyond what the stack could take in a recursive walk.
+TEST(DocumentText, DeepNestingIsReadWithoutRecursion) {
+  constexpr int kLevels = 300000;
+  const std::string xml = Document("R", "R" + Nested(kLevels, "!"));
+  CFileSetStore store;
+  ASSERT_TRUE(store.LoadXml(xml));
+  EXPECT_TRUE(store.FindFileSet("R!"));
+  EXPECT_EQ(NestingDepth(store.FindFileSet("R!").child("Name")), static_cast<size_t>(kLevels) + 1);
+  EXPECT_FALSE(store.IsUsableDocument());
+  EXPECT_FALSE(store.SetConfigXml("<SysConfig>" + Nested(kLevels, "") + "</SysConfig>"));
+}
+
+TEST(DocumentText, UsableDocumentsHaveARootSetAndModestNesting) {
+  struct Case {
+    const char* what;
+    std::string xml;
+    bool usable;
+  };
+  const std::vector<Case> cases = {
+      {"plain", Document("R", "R"), true},
+      {"nested within the limit", Document("R", "R", Nested(kMaxDocumentDepth - 2, "")), true},
+      {"nested beyond the limit", Document("R", "R", Nested(kMaxDocumentDepth - 1, "")), false},
+      {"empty root name", Document("", "R"), false},
+      {"blank root name", Document("\t", "\t"), false},
+      {"root set missing", Document("Q", "R"), false},
+      {"no sets", "<AllSets Version=\"1.50\"/>", false},
+  };
+  for (const auto& c : cases) {
+    CFileSetStore store;
+    ASSERT_TRUE(store.LoadXml(c.xml)) << c.what;
+    EXPECT_EQ(store.IsUsableDocument(), c.usable) << c.what;
+  }
 }
 
 }  // namespace
