@@ -112,6 +112,14 @@ int CountUnplaced(const ArchiveResult& result) {
   return unplaced;
 }
 
+// After a failed save the moved files went back; one that could not is not
+// recorded, and goes back at the next change.
+void WarnUnrecorded(const ArchiveResult& result) {
+  for (const auto& item : result.items) {
+    if (item.status == ArchiveStatus::Moved) Warn("moved but not recorded, to be moved back: " + item.newUrl);
+  }
+}
+
 void PrintArchived(const CliContext& context, const ArchiveResult& result) {
   if (!context.json()) {
     for (const auto& item : result.items) PrintLine(item.oldUrl + "\t" + item.newUrl);
@@ -150,7 +158,10 @@ int Run(CliContext& context, const ParsedArgs& args) {
     Warn("archiving stopped after " + std::to_string(result.items.size()) + " of " + std::to_string(batch.size()) +
          " items");
   }
-  if (!result.saved) return Fail(kExitFailed, "cannot save the data file " + store.GetDataFilePath());
+  if (!result.saved) {
+    WarnUnrecorded(result);
+    return Fail(kExitFailed, "cannot save the data file " + store.GetDataFilePath());
+  }
   return progress.errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
 }
 
@@ -188,6 +199,8 @@ std::vector<Command> ArchiveCommands() {
        "BelongSets, PigPathSet, Url, BasePath and PropValueAry (an array of \"name;value\").\n"
        "A file that cannot be moved stays where it is and is still recorded (--on-error ignore,\n"
        "the default), or stops the batch (--on-error abort); either way the exit code is 1.\n"
+       "When the data file cannot be saved, the moved files go back where they were (exit code 1);\n"
+       "a run killed before its save is undone the same way by the next command that changes the library.\n"
        "Prints one line per item: old URL, a tab, new URL (the old one again when it stayed).\n"
        "With --json: [{\"old\", \"new\", \"sets\", \"status\", \"reason\"}], status being moved,\n"
        "recorded (not moved: a web address, no store path, already in place), unplaced or failed."},

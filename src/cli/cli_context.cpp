@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/cli_input.h"
+#include "cli/cli_leftover_moves.h"
 #include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "store/machine_identifier.h"
@@ -47,7 +48,9 @@ int CliContext::OpenForChange() {
   std::error_code ec;
   if (!fs::is_directory(folder_, ec)) return Fail(kExitFailed, kMsgLoadFailed);
   if (int rc = TakeLock(); rc != kExitOk) return rc;
-  return Load();
+  if (int rc = Load(); rc != kExitOk) return rc;
+  ResolveLeftoverMoves(store_);
+  return kExitOk;
 }
 
 int CliContext::CreateFolderAndLock() {

@@ -1,10 +1,12 @@
 #include "filing/archive_engine.h"
 
 #include "filing/archive_destination.h"
+#include "filing/archive_journal.h"
 #include "filing/archive_move.h"
 #include "filing/archive_records.h"
 #include "filing/touched_sets.h"
 #include "filing/url_parts.h"
+#include "store/unique_fd.h"
 
 namespace ovelin {
 namespace {
@@ -27,24 +29,96 @@ ArchivedItem Unplaced(const ITEM_PIGEONHOLE_STRUCT& request, PlannedRecord plan)
   return done;
 }
 
-// Moves a "file" URL item into its store path and notes where it went; false
-// when the user chose Abort.
-bool MoveFile(const CFileSetStore& store, const ITEM_PIGEONHOLE_STRUCT& request, IFilingProgress* progress,
+std::vector<PlannedRecord> PlanRecords(const CFileSetStore& store, const PigeonholeBatch& batch) {
+  std::vector<PlannedRecord> plans;
+  plans.reserve(batch.size());
+  for (const ITEM_PIGEONHOLE_STRUCT& request : batch) plans.push_back(PlanRecord(store, request));
+  return plans;
+}
+
+// The moves the batch will make, in batch order: those of the placed "file" URL
+// items whose destination is not where they are.
+std::vector<JournalMove> PlanMoves(const CFileSetStore& store, const PigeonholeBatch& batch,
+                                   const std::vector<PlannedRecord>& plans) {
+  std::vector<JournalMove> moves;
+  for (size_t i = 0; i < batch.size(); ++i) {
+    const auto source = LocalPathOfUrl(batch[i].Url);
+    if (!plans[i].placed() || !source) continue;
+    std::string destination =
+        ArchiveDestination(*source, batch[i].BasePath, ArchiveDestinationRoot(store, batch[i].PigPathSet));
+    if (destination == *source) continue;
+    // A vanished file has no identity; its move fails and is reported as such.
+    moves.push_back({i, *source, std::move(destination), IdentityOf(*source).value_or(FileIdentity{})});
+  }
+  return moves;
+}
+
+// The folder of the store's data file; empty when it has none.
+std::string DataFolder(const CFileSetStore& store) {
+  const std::string& dataFile = store.GetDataFilePath();
+  return dataFile.empty() ? std::string() : FolderOf(dataFile);
+}
+
+// Writes the journal before anything moves. When it cannot be written the
+// question is asked once: Retry writes again, Abort stops the batch, Ignore
+// (and no progress object) runs it without moving any file.
+void BeginJournal(ArchiveJournal& journal, const std::string& folder, const std::vector<JournalMove>& moves,
+                  IFilingProgress* progress, bool& aborted) {
+  while (!journal.Begin(folder, moves)) {
+    const ErrorChoice choice = progress ? progress->Error(kJournalFailedMessage + folder) : ErrorChoice::Ignore;
+    aborted = choice == ErrorChoice::Abort;
+    if (choice != ErrorChoice::Retry) return;
+  }
+}
+
+// Moves an item's file as planned and notes where it went; false when the user
+// chose Abort. Without a journal file the file stays, and the item says why.
+bool MoveFile(const JournalMove& move, ArchiveJournal& journal, IFilingProgress* progress,
               const FilingEnvironment& environment, ArchivedItem& done) {
-  const auto source = LocalPathOfUrl(request.Url);
-  if (!source) return true;
-  const std::string destination =
-      ArchiveDestination(*source, request.BasePath, ArchiveDestinationRoot(store, request.PigPathSet));
-  const MoveIntoStoreResult moved = MoveIntoStore(*source, destination, request.Url, progress, environment);
+  if (journal.Path().empty()) {
+    done.status = ArchiveStatus::Failed;
+    done.reason = kJournalFailedMessage + journal.Folder();
+    return true;
+  }
+  const MoveIntoStoreResult moved = MoveIntoStore(move.from, move.to, done.oldUrl, progress, environment);
   if (moved.aborted) return false;
   done.newUrl = MakeFileUrl(moved.finalPath);
   if (moved.failed) {
     done.status = ArchiveStatus::Failed;
-    done.reason = kMoveFailedMessage + request.Url;
-  } else if (moved.finalPath != *source) {
+    done.reason = kMoveFailedMessage + done.oldUrl;
+  } else if (moved.finalPath != move.from) {
     done.status = ArchiveStatus::Moved;
+    journal.Landed(move.index, moved.finalPath);
   }
   return true;
+}
+
+// Moves an item's file back after a failed save (never replacing anything) and
+// records the item where it is again; false when the file could not go back.
+bool MoveBack(CFileSetStore& store, TouchedSets& touched, const FilingEnvironment& environment, ArchivedItem& done) {
+  const auto path = LocalPathOfUrl(done.newUrl);
+  const auto source = LocalPathOfUrl(done.oldUrl);
+  if (!path || !source) return false;
+  const MoveIntoStoreResult back = MoveIntoStore(*path, *source, done.newUrl, nullptr, environment);
+  if (back.failed) return false;
+  const std::string url = back.finalPath == *source ? done.oldUrl : MakeFileUrl(back.finalPath);
+  RecordArchivedItem(store, touched, done.newUrl, store.FindItemByPath(done.newUrl), url);
+  done.newUrl = url;
+  done.status = ArchiveStatus::Failed;
+  done.reason = kMovedBackMessage;
+  return true;
+}
+
+// The save failed: the batch's moves are undone, last first, so that the disk and
+// the document in memory agree again. True when every file went back.
+bool UndoMoves(CFileSetStore& store, TouchedSets& touched, const FilingEnvironment& environment,
+               ArchiveResult& result) {
+  bool all = true;
+  for (auto done = result.items.rbegin(); done != result.items.rend(); ++done) {
+    if (done->status == ArchiveStatus::Moved && !MoveBack(store, touched, environment, *done)) all = false;
+  }
+  touched.WriteAll(store);
+  return all;
 }
 
 }  // namespace
@@ -53,27 +127,35 @@ ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilin
                       const FilingEnvironment& environment) {
   ArchiveResult result;
   if (progress && !batch.empty()) progress->Start(batch.size());
+  std::vector<PlannedRecord> plans = PlanRecords(store, batch);
+  const std::vector<JournalMove> moves = PlanMoves(store, batch, plans);
+  ArchiveJournal journal;
+  BeginJournal(journal, DataFolder(store), moves, progress, result.aborted);
   TouchedSets touched;
 
-  for (const ITEM_PIGEONHOLE_STRUCT& request : batch) {
+  auto move = moves.begin();
+  for (size_t i = 0; i < batch.size() && !result.aborted; ++i) {
+    const ITEM_PIGEONHOLE_STRUCT& request = batch[i];
     if (progress) progress->Item(request);
-    PlannedRecord plan = PlanRecord(store, request);
-    if (!plan.placed()) {
-      result.items.push_back(Unplaced(request, std::move(plan)));
+    if (!plans[i].placed()) {
+      result.items.push_back(Unplaced(request, std::move(plans[i])));
       continue;
     }
-    ArchivedItem done = NotMoved(request, plan);
-    if (!MoveFile(store, request, progress, environment, done)) {
+    ArchivedItem done = NotMoved(request, plans[i]);
+    const bool planned = move != moves.end() && move->index == i;
+    if (planned && !MoveFile(*move++, journal, progress, environment, done)) {
       result.aborted = true;
       break;
     }
-    RecordArchivedItem(store, touched, request.Url, std::move(plan.item), done.newUrl);
+    RecordArchivedItem(store, touched, request.Url, std::move(plans[i].item), done.newUrl);
     result.items.push_back(std::move(done));
   }
 
   touched.WriteAll(store);
   if (progress) progress->Finish();
+  journal.Sync();
   result.saved = store.Save();
+  if (result.saved || UndoMoves(store, touched, environment, result)) journal.Remove();
   return result;
 }
 

@@ -15,6 +15,11 @@ namespace ovelin {
 
 /// The error text of a failed move; the item's URL follows it.
 inline constexpr const char* kMoveFailedMessage = "移动文件失败:\n";
+/// The error text when the batch's journal cannot be written, so that no file
+/// may move; the data folder follows it.
+inline constexpr const char* kJournalFailedMessage = "无法写入归档日志，没有移动文件:\n";
+/// Why an item's file is back where it was: the data file could not be saved.
+inline constexpr const char* kMovedBackMessage = "数据库保存失败，文件已移回原处";
 
 /// What became of one item of a batch.
 enum class ArchiveStatus {
@@ -52,6 +57,14 @@ struct ArchiveResult {
 /// again, Abort stops the batch, Ignore (and no progress object) keeps the item
 /// where it is and still records it. An unplaced item raises no question. Whatever
 /// was done is written back and saved once at the end, also after an Abort.
+///
+/// Before the first move the batch's moves are written to a journal in the data
+/// folder and flushed to disk (see archive_journal.h); when that fails, the
+/// question is asked once (Ignore: no file moves, the items are Failed and
+/// recorded where they are). The journal goes once the save succeeded. When the
+/// save fails the moved files go back, never replacing anything, and their items
+/// are recorded where they are (Failed, kMovedBackMessage); a file that cannot
+/// go back stays Moved, and its journal stays for ResolveArchiveJournals.
 ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilingProgress* progress,
                       const FilingEnvironment& environment = {});
 

@@ -1,5 +1,6 @@
 // archive: moving files into store paths and recording them, from options and from JSON batches.
 
+#include <csignal>
 #include <filesystem>
 #include <regex>
 
@@ -61,6 +62,26 @@ TEST_F(CliArchiveTest, BaseAppliesToFileUrlTargetsAsToPaths) {
   const std::string c = Source("2025/sub/c.txt", "gamma");
   EXPECT_EQ(Lines(Ok({"archive", "--store-set", "Docs", FileUrl(c)})), Strings{Moved(c, docs_ + "/c.txt")});
   ExpectEachOnce({"alpha", "beta", "gamma"});
+}
+
+TEST_F(CliArchiveTest, ArchiveKilledDuringItsSaveIsUndoneByTheNextChange) {
+  Ok({"set", "note", "Docs", std::string(60000, 'n')});  // the data file outgrows the size limit below
+  const std::string a = Source("a.txt", "alpha");
+  // "ulimit -f" counts 512-byte blocks: the journal fits, the data file does not, and
+  // writing past the limit kills the run in the middle of its save.
+  const auto killed = RunCommand({"sh", "-c", "ulimit -f 32; exec \"$0\" \"$@\"", OVELIN_CLI_PATH, "--data-dir", data_,
+                                  "archive", "--store-set", "Docs", a},
+                                 {}, {"HOME=" + tmp_.path()});
+  ASSERT_EQ(killed.exitCode, 128 + SIGXFSZ) << killed.err;
+  EXPECT_EQ(ReadTextFile(docs_ + "/a.txt"), "alpha");
+
+  const auto next = Cli({"set", "add", "Later"});
+  EXPECT_EQ(next.exitCode, 0) << next.err;
+  EXPECT_NE(next.err.find("moved it back: " + docs_ + "/a.txt -> " + a), std::string::npos) << next.err;
+  EXPECT_EQ(ReadTextFile(a), "alpha");
+  ExpectEachOnce({"alpha"});
+  EXPECT_TRUE(Item(a).is_null());
+  EXPECT_EQ(Cli({"set", "add", "Later2"}).err, "");  // resolved once
 }
 
 TEST_F(CliArchiveTest, PropertiesWithoutValueTakeTheirInitialValueAndMisfitsAreReported) {

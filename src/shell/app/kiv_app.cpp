@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "filing/journal_resolution.h"
 #include "shell/app/message_box.h"
 #include "shell/app/product_info.h"
 #include "shell/app/qt_text.h"
@@ -19,6 +20,18 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kScreenshotDelayMs = 3000;
+
+// Files that an archiving run moved but never recorded went back at start; the
+// user hears which, and of those that could not go back.
+void ReportLeftoverMoves(const JournalResolution& resolution) {
+  if (resolution.moves.empty()) return;
+  QString text = QStringLiteral("上次归档时以下文件已移动，但没有记录到数据库中：");
+  for (const LeftoverMove& move : resolution.moves) {
+    text += QLatin1Char('\n') + ToQ(move.path) +
+            (move.back.empty() ? QStringLiteral("（无法移回，下次启动时再试）") : QStringLiteral(" → ") + ToQ(move.back));
+  }
+  ShowWarning(nullptr, text);
+}
 
 }  // namespace
 
@@ -64,6 +77,7 @@ bool CKivApp::OpenDataFile() {
     return false;
   }
   if (store_.HasUnsavedUpgrade()) SaveStore(nullptr, store_);  // the lock is ours: the upgrade is saved
+  ReportLeftoverMoves(ResolveArchiveJournals(store_));
   if (isNew) ChooseRootStorePath();
   RefreshBackup();
   return true;
