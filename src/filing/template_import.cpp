@@ -27,8 +27,17 @@ DefinitionList OwnDefinitions(const CFileSetStore& source, const std::string& na
 
 class TemplateMerge {
  public:
-  TemplateMerge(const CFileSetStore& source, CFileSetStore& target) : source_(source), target_(target) {}
+  TemplateMerge(const CFileSetStore& source, CFileSetStore& target)
+      : source_(source), target_(target), sourceRoot_(source.GetRootName()), targetRoot_(target.GetRootName()) {}
 
+  // Each child of the template's root set goes under the importer's root set.
+  void MergeUnderRoot() {
+    for (const auto& child : source_.GetChilds(sourceRoot_)) {
+      if (source_.FindFileSet(child)) Merge(child, targetRoot_);
+    }
+  }
+
+ private:
   void Merge(const std::string& name, const std::string& parent) {
     // A parent cycle in a hand-made template ends here.
     if (ContainsName(path_, name)) return;
@@ -40,7 +49,6 @@ class TemplateMerge {
     RemoveName(path_, name);
   }
 
- private:
   // Links or creates the set; false when it and its subtree are skipped.
   bool MergeOne(const std::string& name, const std::string& parent) {
     const DefinitionList definitions = OwnDefinitions(source_, name);
@@ -52,14 +60,24 @@ class TemplateMerge {
       return true;
     }
     if (target_.HasViewSet(name)) return false;
-    const StorePath storePath = source_.GetStorePath(name);
+    const StorePath storePath = ImportedStorePath(name);
     if (!target_.CreateFileSet(name, {parent}, storePath.text, storePath.kind, definitions)) return false;
     if (const std::string note = source_.GetNote(name); !note.empty()) target_.SetNote(name, note);
     return true;
   }
 
+  // The template's store path, with an extension of the template's root set made an
+  // extension of the importer's root set.
+  StorePath ImportedStorePath(const std::string& name) const {
+    StorePath storePath = source_.GetStorePath(name);
+    if (storePath.kind == StorePathKind::ExParent && storePath.text == sourceRoot_) storePath.text = targetRoot_;
+    return storePath;
+  }
+
   const CFileSetStore& source_;
   CFileSetStore& target_;
+  const std::string sourceRoot_;
+  const std::string targetRoot_;
   NameList path_;
 };
 
@@ -72,13 +90,8 @@ bool ImportTemplate(CFileSetStore& store, const std::string& path) {
   if (!plain) return false;
   CFileSetStore source;
   if (!source.LoadXmlUtf16(*plain) || !source.IsUsableDocument()) return false;
-  const std::string templateRoot = source.GetRootName();
 
-  TemplateMerge merge(source, store);
-  const std::string root = store.GetRootName();
-  for (const auto& child : source.GetChilds(templateRoot)) {
-    if (source.FindFileSet(child)) merge.Merge(child, root);
-  }
+  TemplateMerge(source, store).MergeUnderRoot();
   store.RebuildRootItems();
   return store.Save();
 }

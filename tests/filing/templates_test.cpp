@@ -187,6 +187,24 @@ void WriteTemplate(const std::string& path, const std::string& xml) {
   WriteBytes(path, *cipher);
 }
 
+TEST_F(TemplateTest, TheTemplatesRootStandsForTheImportersRoot) {
+  WriteTemplate(tpl,
+                "<AllSets Version=\"1.50\"><EntitySets RootName=\"Top\">"
+                "<FileSet><Name>Top</Name><StorePath Type=\"UsrDef\">/top</StorePath><Elements/><Childs>T</Childs>"
+                "<Parents/><ItemPropertys/></FileSet>"
+                "<FileSet><Name>T</Name><StorePath Type=\"ExParent\">Top</StorePath><Elements/><Childs>U</Childs>"
+                "<Parents>Top</Parents><ItemPropertys/></FileSet>"
+                "<FileSet><Name>U</Name><StorePath Type=\"ExParent\">T</StorePath><Elements/><Childs/>"
+                "<Parents>T</Parents><ItemPropertys/></FileSet></EntitySets><ViewSetRoot/></AllSets>");
+  CFileSetStore target;
+  MakeTarget(target, "target.db");
+  target.SetStorePath("Home", "/home/u/files", StorePathKind::UsrDef);
+  ASSERT_TRUE(ImportTemplate(target, tpl));
+  EXPECT_EQ(target.GetStorePath("T").text, "Home");
+  EXPECT_EQ(target.GetStorePath("U").text, "T");
+  EXPECT_EQ(target.GetEffectiveStorePath("U"), "/home/u/files/T/U");
+}
+
 // Documents the store could not work with are refused before anything changes.
 TEST_F(TemplateTest, UnusableTemplatesAreRefused) {
   std::string deep;
