@@ -2,28 +2,17 @@
 
 #include <algorithm>
 
-#include "store/text_order.h"
-#include "store/xml_text.h"
+#include "store/value_order.h"
 
 namespace ovelin {
 namespace {
 
-int CompareAs(const std::string& type, const std::string& a, const std::string& b) {
-  if (type == "NUMBER") {
-    const double x = LeadingNumber(a);
-    const double y = LeadingNumber(b);
-    return x < y ? -1 : (x > y ? 1 : 0);
-  }
-  if (type == "STRING") return CompareUtf16(a, b);
-  return 0;
-}
-
 // The bound that `value` misses, if any.
 std::optional<PlacementFailure> MissedBound(const PropertyDefinition& definition, const std::string& value) {
-  if (!definition.min.empty() && CompareAs(definition.type, value, definition.min) < 0) {
+  if (!definition.min.empty() && CompareValues(definition.type, value, definition.min) < 0) {
     return PlacementFailure{PlacementFailureKind::BelowMinimum, definition.name, value, {}, definition.min};
   }
-  if (!definition.max.empty() && CompareAs(definition.type, value, definition.max) > 0) {
+  if (!definition.max.empty() && CompareValues(definition.type, value, definition.max) > 0) {
     return PlacementFailure{PlacementFailureKind::AboveMaximum, definition.name, value, {}, definition.max};
   }
   return std::nullopt;

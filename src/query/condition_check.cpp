@@ -1,10 +1,5 @@
 #include "query/condition_check.h"
 
-#include <cmath>
-
-#include "store/text_order.h"
-#include "store/xml_text.h"
-
 namespace ovelin {
 namespace {
 
@@ -33,22 +28,6 @@ bool UpperPasses(const Condition& condition, std::string_view value) {
 }
 
 }  // namespace
-
-double ConditionNumber(std::string_view text) {
-  const double value = LeadingNumber(text);
-  // NaN would make the order partial, and the containment test relies on a total order.
-  return std::isnan(value) ? 0 : value;
-}
-
-int CompareValues(std::string_view type, std::string_view a, std::string_view b) {
-  if (type == kTypeNumber) {
-    const double x = ConditionNumber(a);
-    const double y = ConditionNumber(b);
-    return x < y ? -1 : (x > y ? 1 : 0);
-  }
-  if (type == kTypeString) return CompareUtf16(a, b);
-  return 0;
-}
 
 bool ValuePasses(const Condition& condition, std::string_view value) {
   return LowerPasses(condition, value) && UpperPasses(condition, value);

@@ -5,16 +5,9 @@
 
 #include "query/operand.h"
 #include "store/file_item.h"
+#include "store/value_order.h"
 
 namespace ovelin {
-
-/// A condition value read as a number: the C library's leading-decimal rule,
-/// independent of the locale; text that is no number (NaN included) reads as 0.
-double ConditionNumber(std::string_view text);
-
-/// Three-way comparison of two values of the type: NUMBER as numbers, STRING by
-/// UTF-16 code units; any other type compares equal.
-int CompareValues(std::string_view type, std::string_view a, std::string_view b);
 
 /// True when the value passes both bounds of the condition.
 bool ValuePasses(const Condition& condition, std::string_view value);

@@ -1,6 +1,7 @@
 // Bringing older documents up to the program's version, and the starter document.
 #include "store/file_set_store.h"
 #include "store/file_url.h"
+#include "store/value_order.h"
 #include "store/xml_text.h"
 
 namespace ovelin {

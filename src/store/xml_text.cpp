@@ -1,8 +1,5 @@
 #include "store/xml_text.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <algorithm>
 #include <string>
 
@@ -95,14 +92,6 @@ void AppendXmlEscaped(std::string& out, std::string_view text) {
       default: out.push_back(c);
     }
   }
-}
-
-double LeadingNumber(std::string_view text) {
-  // strtod under the "C" locale: the C library's rule, whatever locale the
-  // desktop program has set for the user.
-  static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  const std::string terminated(text);
-  return ::strtod_l(terminated.c_str(), nullptr, cLocale);
 }
 
 }  // namespace ovelin

@@ -45,8 +45,4 @@ void SetAttribute(pugi::xml_node node, const char* name, std::string_view value)
 /// element text and in double-quoted attributes alike).
 void AppendXmlEscaped(std::string& out, std::string_view text);
 
-/// Number by the C library's leading-decimal rule, independent of the locale:
-/// leading white space, an optional sign, then the longest number; 0 when none.
-double LeadingNumber(std::string_view text);
-
 }  // namespace ovelin

@@ -473,6 +473,8 @@ TEST_F(PlacementTest, AnItemNoSetAcceptsIsNotRecordedAndTheReasonNamesWhatItMiss
   const Case table[] = {
       {"New", {"Year;1", "Author;X", "Since;1999"}, "属性Since的值1999低于文件集New的下限2000"},
       {"Classic", {"Year;1", "Author;X", "Era;", "Decade;2005"}, "属性Decade的值2005高于文件集Classic的上限1999"},
+      // "nan" reads as 0 like any text without a number, so it misses a lower bound.
+      {"New", {"Year;1", "Author;X", "Since;nan"}, "属性Since的值nan低于文件集New的下限2000"},
       {"Media", {"Year;1"}, "缺少属性Author的值，文件集Media要求它"},
       {"New;AtoM", {"Year;1", "Author;X", "Since;", "Initial;Z"},
        "属性Initial的值Z高于文件集AtoM的上限M；属性Since的值低于文件集New的下限2000"},
