@@ -1,6 +1,9 @@
 // Moving local files to the Trash, alone and with the files of a deleted set.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
 #include "store/file_url.h"
@@ -79,6 +82,40 @@ TEST_F(Trash, DeletedSetSendsTheFilesOfItemsLeftWithoutASetToTheTrash) {
   ASSERT_TRUE(store.DeleteFileSet("C", true));
   EXPECT_TRUE(store.FindItemByPath(LocalPathToFileUrl(later)).GetPath().empty());
   EXPECT_EQ(test::ReadTextFile(later), "x");
+}
+
+// A file on another file system goes to the ".Trash-UID" folder at its top. The
+// test runs itself again in a private user and mount namespace (unshare -Urm) with
+// a ramfs and a tmpfs mounted; GIO counts tmpfs among the system mounts, where it
+// refuses to trash, so the file there must stay where it is.
+constexpr const char* kMountsVariable = "OVELIN_TEST_TRASH_MOUNTS";
+
+TEST_F(Trash, AnotherFileSystemUsesTheTrashAtItsTop) {
+  const char* mounts = std::getenv(kMountsVariable);
+  if (!mounts) {
+    if (std::system("unshare -Urm true 2>/dev/null") != 0) GTEST_SKIP() << "no user namespaces here";
+    const std::string self = fs::read_symlink("/proc/self/exe");
+    const std::string script = "mount -t ramfs ovelin " + (dir / "ramfs") + " && mount -t tmpfs ovelin " +
+                               (dir / "tmpfs") + " && " + kMountsVariable + "=" + dir.path() + " exec " + self +
+                               " --gtest_filter=Trash.AnotherFileSystemUsesTheTrashAtItsTop";
+    fs::create_directory(dir / "ramfs");
+    fs::create_directory(dir / "tmpfs");
+    EXPECT_EQ(std::system(("unshare -Urm sh -c '" + script + "' >/dev/null 2>&1").c_str()), 0);
+    return;
+  }
+  const std::string top = std::string(mounts) + "/ramfs";
+  const std::string file = top + "/a.txt";
+  test::WriteTextFile(file, "a");
+  EXPECT_EQ(MoveToTrash(file).outcome, RemovalOutcome::Trashed);
+  EXPECT_FALSE(fs::exists(file));
+  // The trash at a file system's top records the path relative to that top.
+  EXPECT_EQ(test::TrashedCopiesOf(top + "/.Trash-" + std::to_string(::getuid()), "a.txt").size(), 1u);
+  EXPECT_TRUE(Trashed(file).empty());  // not in the home trash
+
+  const std::string kept = std::string(mounts) + "/tmpfs/b.txt";
+  test::WriteTextFile(kept, "b");
+  EXPECT_EQ(MoveToTrash(kept).outcome, RemovalOutcome::NoTrash);
+  EXPECT_EQ(test::ReadTextFile(kept), "b");
 }
 
 }  // namespace
