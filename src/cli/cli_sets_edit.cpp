@@ -123,6 +123,11 @@ int Props(CliContext& context, const ParsedArgs& args) {
   if (!store.SetOwnDefinitions(name, definitions)) {
     return Fail(kExitFailed, "cannot set the property definitions of " + Quoted(name));
   }
+  for (const auto& property : args.All("--inherit")) {
+    if (!store.DropOverride(name, property)) {
+      return Fail(kExitFailed, Quoted(name) + " does not override an inherited property " + Quoted(property));
+    }
+  }
   return context.SaveChanges();
 }
 
@@ -187,10 +192,14 @@ std::vector<Command> SetEditCommands() {
        "a parent it loses extends the last remaining parent in name order."},
       {"set", "path", "NAME (--path DIR | --extend P)", "Sets the store path of a set.",
        {{"--path", true}, {"--extend", true}}, 1, 1, Path, "P must be one of the set's parents."},
-      {"set", "props", "NAME [--prop DEF]...", "Sets the property definitions that the set makes itself.",
-       {{"--prop", true}}, 1, 1, Props,
-       "Exactly the given list: own definitions left out are removed with their values;\n"
-       "inherited ones stay. DEF is name;type;min;max;init[;origin], type NUMBER or STRING."},
+      {"set", "props", "NAME [--prop DEF]... [--inherit PROP]...",
+       "Sets the property definitions that the set makes itself.", {{"--prop", true}, {"--inherit", true}}, 1, 1,
+       Props,
+       "Exactly the given list: own definitions left out are removed with their values.\n"
+       "Inherited definitions stay. A DEF naming an inherited property with other bounds\n"
+       "overrides it for this set and its children; an override left out of the list\n"
+       "stays, and --inherit PROP drops it so that the inherited bounds apply again (the\n"
+       "items keep their values). DEF is name;type;min;max;init[;origin], type NUMBER or STRING."},
       {"set", "note", "NAME TEXT", "Sets the note of a set.", {}, 2, 2, Note},
       {"set", "rm", "NAME [--delete-files [--permanently]]", "Removes a set and every child left without a parent.",
        {{"--delete-files", false}, {kPermanentlyOption, false}}, 1, 1, Remove,

@@ -142,6 +142,10 @@ class CFileSetStore {
   DefinitionList GetDefinitions(std::string_view name) const;
   DefinitionList CollectDefinitions(const NameList& names, bool& conflict) const;
   bool SetOwnDefinitions(const std::string& name, const DefinitionList& list);
+  // Removes the set's own override of an inherited definition, so that the
+  // inherited bounds apply again; items keep their values. False when the set
+  // has no such override.
+  bool DropOverride(const std::string& name, const std::string& propertyName);
 
   // ---- Configuration ----
 

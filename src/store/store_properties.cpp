@@ -133,6 +133,14 @@ bool CFileSetStore::SetOwnDefinitions(const std::string& name, const DefinitionL
   return true;
 }
 
+bool CFileSetStore::DropOverride(const std::string& name, const std::string& propertyName) {
+  const DefinitionList current = GetDefinitions(name);
+  const PropertyDefinition* known = FindDefinition(current, propertyName);
+  if (!known || known->origin != kOriginExt) return false;
+  pugi::xml_node own = OwnProperty(FindFileSet(name), propertyName);
+  return own && own.parent().remove_child(own);
+}
+
 void CFileSetStore::AddDefinition(pugi::xml_node set, const PropertyDefinition& definition) {
   pugi::xml_node properties = set.child("ItemPropertys");
   if (!properties) properties = set.append_child("ItemPropertys");

@@ -139,6 +139,14 @@ TEST_F(CliSetsTest, PropsReplacesOwnDefinitionsOnly) {
   Refused({"set", "props", "Nope"});
   Ok({"set", "props", "B"});
   EXPECT_EQ(Show("B")["properties"], Json{"Size;NUMBER;0;;0;Parent"});
+
+  // An override stays when left out; --inherit drops it.
+  Ok({"set", "props", "B", "--prop", "Size;NUMBER;5;;5"});
+  Ok({"set", "props", "B"});
+  EXPECT_EQ(Show("B")["properties"], Json{"Size;NUMBER;5;;5;Ext"});
+  Ok({"set", "props", "B", "--inherit", "Size"});
+  EXPECT_EQ(Show("B")["properties"], Json{"Size;NUMBER;0;;0;Parent"});
+  EXPECT_NE(Refused({"set", "props", "B", "--inherit", "Size"}).find("does not override"), std::string::npos);
 }
 
 TEST_F(CliSetsTest, TreeRepeatsSetsUnderEachParentInNameOrder) {
