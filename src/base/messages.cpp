@@ -1,0 +1,109 @@
+#include "base/messages.h"
+
+#include <array>
+
+namespace ovelin {
+namespace {
+
+struct Entry {
+  MessageId id;
+  std::string_view code;
+  std::string_view chinese;
+  std::string_view english;
+};
+
+// One row per identifier, in the order of the enumeration.
+constexpr std::array kEntries = {
+    Entry{MessageId::None, "", "", ""},
+    Entry{MessageId::LoadFailed, "load-failed", "装载数据库失败!", "Failed to load the database!"},
+    Entry{MessageId::NoMachineId, "no-machine-id", "无法读取机器特征码!", "Cannot read the machine identifier!"},
+    Entry{MessageId::BackupFailed, "backup-failed", "不能创建数据库备份，为了数据安全请手动备份数据库！",
+          "Cannot create a backup of the database; please back it up by hand to keep your data safe!"},
+    Entry{MessageId::SetNameEmpty, "set-name-empty", "文件集名称不能为空!", "The set name cannot be empty!"},
+    Entry{MessageId::SetNameIllegal, "set-name-illegal", "文件集名称中含有以下非法字符:\n<>/\\|;:\"?.+-!空格^",
+          "The set name contains one of these illegal characters:\n<>/\\|;:\"?.+-! space ^"},
+    Entry{MessageId::NameExists, "name-exists", "名称已经存在！", "The name already exists!"},
+    Entry{MessageId::NameConflictsWithSet, "name-conflicts-with-set", "名称和现存文件集冲突！",
+          "The name clashes with an existing set!"},
+    Entry{MessageId::CreateSetFailed, "create-set-failed", "创建文件集失败，请检查名称是否正确！",
+          "Failed to create the set; please check that the name is right!"},
+    Entry{MessageId::PropertyNameIllegal, "property-name-illegal", "属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^",
+          "The property name contains one of these illegal characters:\n<>/\\|;:\"?.+-() space ^"},
+    Entry{MessageId::ParentPropertyConflict, "parent-property-conflict", "父集属性命名冲突!",
+          "The parent sets' property names conflict!"},
+    Entry{MessageId::PropertyConflict, "property-conflict", "属性命名冲突!", "Property names conflict!"},
+    Entry{MessageId::ExpressionError, "expression-error", "查询表达式错误，请检查!",
+          "The query expression is wrong, please check it!"},
+    Entry{MessageId::AddViewSetFailed, "add-view-set-failed",
+          "新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！",
+          "Failed to add the view set; please check that the name is not taken and has no illegal "
+          "characters, and that the expression is right!"},
+    Entry{MessageId::ViewExpressionError, "view-expression-error", "表达式语法错误，请检查！",
+          "The expression's syntax is wrong, please check it!"},
+    Entry{MessageId::ViewNameError, "view-name-error", "名称错误，请检查！", "The name is wrong, please check it!"},
+    Entry{MessageId::DeleteViewSetFailed, "delete-view-set-failed", "删除视图集失败！", "Failed to delete the view set!"},
+    Entry{MessageId::NoLibraryHere, "no-library", "{1}中还没有文件库，请先运行 ovelin-cli init",
+          "There is no library in {1} yet; run ovelin-cli init first"},
+    Entry{MessageId::UnknownSet, "unknown-set", "没有名为\"{1}\"的文件集", "There is no entity set named \"{1}\""},
+    Entry{MessageId::UnknownParent, "unknown-parent", "没有名为\"{1}\"的父集", "There is no parent set named \"{1}\""},
+    Entry{MessageId::ParentCycle, "parent-cycle", "\"{1}\"是\"{2}\"本身或其子孙，不能成为它的父集",
+          "\"{1}\" cannot become a parent of \"{2}\": it is the set itself or one of its descendants"},
+    Entry{MessageId::BadDefinition, "bad-definition", "属性定义\"{1}\"有误：应为 名称;类型;下限;上限;初值[;来源]",
+          "Bad property definition \"{1}\": expected name;type;min;max;init[;origin]"},
+    Entry{MessageId::BadDefinitionType, "bad-definition-type", "属性定义\"{1}\"有误：类型应为 NUMBER 或 STRING",
+          "Bad property definition \"{1}\": the type is NUMBER or STRING"},
+    Entry{MessageId::BadDefinitionOrigin, "bad-definition-origin", "属性定义\"{1}\"有误：来源应为 Self、Parent 或 Ext",
+          "Bad property definition \"{1}\": the origin is Self, Parent or Ext"},
+    Entry{MessageId::TypeUnchangeable, "type-unchangeable", "属性\"{1}\"的类型不能更改；请删除该属性后重新添加",
+          "The type of property \"{1}\" cannot be changed; remove the property and add it again"},
+    Entry{MessageId::ExtendNotAParent, "extend-not-a-parent", "\"{1}\"不是该文件集的父集，不能扩展它的存储路径",
+          "\"{1}\" is not a parent of the set, so its store path cannot be extended"},
+    Entry{MessageId::NameUsedBySet, "name-used-by-set", "已有名为\"{1}\"的文件集", "An entity set is named \"{1}\""},
+    Entry{MessageId::NameUsedByViewSet, "name-used-by-view-set", "已有名为\"{1}\"的视图集", "A view set is named \"{1}\""},
+};
+constexpr bool InEnumerationOrder() {
+  for (size_t i = 0; i < kEntries.size(); ++i) {
+    if (static_cast<size_t>(kEntries[i].id) != i) return false;
+  }
+  return kEntries.size() == static_cast<size_t>(MessageId::Count);
+}
+static_assert(InEnumerationOrder(), "one row per message identifier, in order");
+
+const Entry& EntryOf(MessageId id) {
+  const auto index = static_cast<size_t>(id);
+  return index < kEntries.size() ? kEntries[index] : kEntries[0];
+}
+
+std::string Fill(std::string_view pattern, const std::vector<std::string>& values) {
+  std::string text;
+  for (size_t at = 0; at < pattern.size();) {
+    const size_t close = pattern[at] == '{' ? pattern.find('}', at) : std::string_view::npos;
+    if (close != std::string_view::npos && close - at == 2 && pattern[at + 1] >= '1' && pattern[at + 1] <= '9' &&
+        static_cast<size_t>(pattern[at + 1] - '1') < values.size()) {
+      text += values[pattern[at + 1] - '1'];
+      at = close + 1;
+      continue;
+    }
+    text += pattern[at++];
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string_view MessagePattern(MessageId id, Language language) {
+  const Entry& entry = EntryOf(id);
+  return language == Language::English ? entry.english : entry.chinese;
+}
+
+std::string MessageText(MessageId id, const std::vector<std::string>& values) {
+  return MessageText(id, InterfaceLanguage(), values);
+}
+
+std::string MessageText(MessageId id, Language language, const std::vector<std::string>& values) {
+  return Fill(MessagePattern(id, language), values);
+}
+
+std::string_view MessageCode(MessageId id) { return EntryOf(id).code; }
+
+}  // namespace ovelin
