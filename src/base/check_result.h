@@ -16,8 +16,8 @@ class CheckResult {
   /// Success.
   CheckResult() = default;
 
-  /// A failure shown as `message`, explained by `reason` with its places filled
-  /// from `values`.
+  /// A failure shown as `message`, explained by `reason`; the places of both are
+  /// filled from `values`.
   CheckResult(MessageId message, MessageId reason, std::vector<std::string> values = {})
       : message_(message), reason_(reason), values_(std::move(values)) {}
 
@@ -28,7 +28,7 @@ class CheckResult {
   MessageId Reason() const { return reason_; }
 
   /// The message in the interface language.
-  std::string MessageText() const { return ovelin::MessageText(message_); }
+  std::string MessageText() const { return ovelin::MessageText(message_, values_); }
 
   /// The reason in the interface language; empty when there is none.
   std::string ReasonText() const { return ovelin::MessageText(reason_, values_); }

@@ -60,6 +60,8 @@ constexpr std::array kEntries = {
           "\"{1}\" is not a parent of the set, so its store path cannot be extended"},
     Entry{MessageId::NameUsedBySet, "name-used-by-set", "已有名为\"{1}\"的文件集", "An entity set is named \"{1}\""},
     Entry{MessageId::NameUsedByViewSet, "name-used-by-view-set", "已有名为\"{1}\"的视图集", "A view set is named \"{1}\""},
+    Entry{MessageId::DuplicateDefinition, "duplicate-definition", "属性\"{1}\"定义了不止一次",
+          "The property \"{1}\" is defined more than once"},
 };
 constexpr bool InEnumerationOrder() {
   for (size_t i = 0; i < kEntries.size(); ++i) {

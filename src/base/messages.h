@@ -42,6 +42,7 @@ enum class MessageId {
   ExtendNotAParent,
   NameUsedBySet,
   NameUsedByViewSet,
+  DuplicateDefinition,
   Count,  // the number of identifiers; not a message
 };
 

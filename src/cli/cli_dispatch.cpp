@@ -98,6 +98,7 @@ int Execute(const Command& command, const Args& args, size_t from, GlobalOptions
     return UsageError("too many arguments", UsageLine(command));
   }
   ApplyTrailingGlobals(outcome.args, options);
+  SetJsonFailures(options.json);
   CliContext context(std::move(options));
   return command.handler(context, outcome.args);
 }

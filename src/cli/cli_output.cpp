@@ -18,9 +18,26 @@ void PrintJson(const Json& document) {
   std::cout << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-int Fail(int code, std::string_view message) {
+namespace {
+bool jsonFailures = false;
+}  // namespace
+
+void SetJsonFailures(bool on) { jsonFailures = on; }
+
+int Fail(int code, std::string_view message, std::string_view reason, std::string_view errorCode) {
+  if (jsonFailures) {
+    const Json failure = {{"error", message}, {"reason", reason}, {"code", errorCode}};
+    std::cerr << failure.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    return code;
+  }
   std::cerr << message << '\n';
+  if (!reason.empty()) std::cerr << reason << '\n';
   return code;
+}
+
+int Report(const CheckResult& result, int code) {
+  if (result) return kExitOk;
+  return Fail(code, result.MessageText(), result.ReasonText(), result.Code());
 }
 
 void Warn(std::string_view message) { std::cerr << message << '\n'; }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/check_result.h"
 #include "store/file_item.h"
 #include "store/name_list.h"
 
@@ -24,8 +25,15 @@ void PrintField(std::string_view key, std::string_view value);
 void PrintText(std::string_view text);
 /// Writes one JSON document (indented) to stdout.
 void PrintJson(const Json& document);
-/// Writes a message line to stderr and returns `code`, for `return Fail(...)`.
-int Fail(int code, std::string_view message);
+/// Makes every failure print one JSON object on stderr instead of text (--json).
+void SetJsonFailures(bool on);
+/// Writes a failure to stderr and returns `code`, for `return Fail(...)`: the
+/// message, then the reason on a second line when there is one; with --json the
+/// object {"error": message, "reason": reason, "code": errorCode}.
+int Fail(int code, std::string_view message, std::string_view reason = {}, std::string_view errorCode = {});
+/// kExitOk when the check passed; else writes its message and reason as Fail
+/// does and returns `code`.
+int Report(const CheckResult& result, int code = kExitFailed);
 /// Writes a message line to stderr; the command goes on.
 void Warn(std::string_view message);
 

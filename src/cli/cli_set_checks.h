@@ -1,19 +1,20 @@
 #pragma once
-// The checks that the set commands make before they change the store, with the
-// desktop program's messages. Each returns kExitOk, or an exit code after
-// printing the message.
+// The set commands' checks: the store's checks reported on stderr, and the
+// reading of the store-path options. Each returns kExitOk, or an exit code after
+// printing the message and its reason.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/messages.h"
 #include "store/file_set_store.h"
 
 namespace ovelin::cli {
 
 /// The name may name a new set: not blank, no illegal character, not used by a set
 /// or a view set (`usedMessage` then).
-int CheckNewSetName(const CFileSetStore& store, const std::string& name, std::string_view usedMessage);
+int CheckNewSetName(const CFileSetStore& store, const std::string& name, MessageId usedMessage);
 
 /// An entity set of that name exists.
 int CheckSetExists(const CFileSetStore& store, std::string_view name);

@@ -53,7 +53,7 @@ int Add(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
 
   CFileSetStore& store = context.store();
-  if (int rc = CheckNewSetName(store, name, kMsgNameExists); rc != kExitOk) return rc;
+  if (int rc = CheckNewSetName(store, name, MessageId::NameExists); rc != kExitOk) return rc;
   NameList parents = UniqueInOrder(args.All("--parent"));
   if (parents.empty()) parents.push_back(store.GetRootName());
   if (int rc = CheckParentsExist(store, parents); rc != kExitOk) return rc;
@@ -75,7 +75,7 @@ int Rename(CliContext& context, const ParsedArgs& args) {
   CFileSetStore& store = context.store();
   if (int rc = CheckSetExists(store, oldName); rc != kExitOk) return rc;
   if (newName == oldName) return kExitOk;
-  if (int rc = CheckNewSetName(store, newName, kMsgNameConflictsWithSet); rc != kExitOk) return rc;
+  if (int rc = CheckNewSetName(store, newName, MessageId::NameConflictsWithSet); rc != kExitOk) return rc;
   if (!RenameFileSetWithReferences(store, oldName, newName)) {
     return Fail(kExitFailed, "cannot rename " + Quoted(oldName));
   }

@@ -77,11 +77,13 @@ TEST_F(CliSetsTest, AddAndRenameRefuseBadAndUsedNames) {
       EXPECT_EQ(addError, c.message);
       EXPECT_EQ(renameError, c.message);
     } else {
-      EXPECT_EQ(addError, "名称已经存在！\n");
-      EXPECT_EQ(renameError, "名称和现存文件集冲突！\n");
+      // The second line says whether a set or a view set has the name.
+      const std::string reason = "已有名为\"" + c.name + (c.name == "Work" ? "\"的文件集\n" : "\"的视图集\n");
+      EXPECT_EQ(addError, "名称已经存在！\n" + reason);
+      EXPECT_EQ(renameError, "名称和现存文件集冲突！\n" + reason);
     }
   }
-  EXPECT_NE(Refused({"set", "rename", "Nope", "New"}).find("no entity set"), std::string::npos);
+  EXPECT_NE(Refused({"set", "rename", "Nope", "New"}).find("没有名为\"Nope\"的文件集"), std::string::npos);
   Ok({"set", "rename", "Music", "Music"});  // the same name: nothing to do
   Ok({"set", "rename", "Root", "Top"});
   EXPECT_EQ(Json::parse(Ok({"--json", "info"}))["root"], "Top");
@@ -90,7 +92,7 @@ TEST_F(CliSetsTest, AddAndRenameRefuseBadAndUsedNames) {
 TEST_F(CliSetsTest, AddRefusesUnknownParentsAndBadStorePaths) {
   Ok({"set", "add", "A"});
   EXPECT_NE(Refused({"set", "add", "X", "--parent", "A", "--parent", "Nope"}).find("Nope"), std::string::npos);
-  EXPECT_NE(Refused({"set", "add", "X", "--parent", "A", "--extend", kRoot}).find("not a parent"), std::string::npos);
+  EXPECT_NE(Refused({"set", "add", "X", "--parent", "A", "--extend", kRoot}).find("不是该文件集的父集"), std::string::npos);
   Refused({"set", "add", "X", "--path", "/a", "--extend", "A"}, 2);
   Refused({"set", "add", "X", "--parent"}, 2);
 }
@@ -109,7 +111,7 @@ TEST_F(CliSetsTest, PropertyDefinitionsAreCheckedBeforeAnythingChanges) {
       {{"--prop", "Size;NUMBER;;;;Mine"}, 2, ""},
       {{"--prop", "my size;NUMBER;;;"}, 1, "属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^\n"},
       {{"--prop", ";NUMBER;;;"}, 1, "属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^\n"},
-      {{"--prop", "N;NUMBER;;;", "--prop", "N;NUMBER;;;"}, 1, "属性命名冲突!\n"},
+      {{"--prop", "N;NUMBER;;;", "--prop", "N;NUMBER;;;"}, 1, "属性命名冲突!\n属性\"N\"定义了不止一次\n"},
       {{"--parent", "A", "--prop", "Size;STRING;;;"}, 1, "属性命名冲突!\n"},
       {{"--parent", "A", "--parent", "B"}, 1, "父集属性命名冲突!\n"},
   };
@@ -135,7 +137,7 @@ TEST_F(CliSetsTest, PropsReplacesOwnDefinitionsOnly) {
             (Json{"Size;NUMBER;0;;0;Parent", "Pages;NUMBER;1;999;1;Self", "Tag;STRING;;;;Self"}));
 
   EXPECT_EQ(Refused({"set", "props", "B", "--prop", "Size;STRING;;;"}), "属性命名冲突!\n");
-  EXPECT_NE(Refused({"set", "props", "B", "--prop", "Pages;STRING;;;"}).find("cannot be changed"), std::string::npos);
+  EXPECT_NE(Refused({"set", "props", "B", "--prop", "Pages;STRING;;;"}).find("的类型不能更改"), std::string::npos);
   Refused({"set", "props", "Nope"});
   Ok({"set", "props", "B"});
   EXPECT_EQ(Show("B")["properties"], Json{"Size;NUMBER;0;;0;Parent"});
@@ -183,7 +185,7 @@ TEST_F(CliSetsTest, ParentsRefusesCyclesAndUnknownSets) {
   const std::vector<std::pair<std::string, std::string>> links = {{"A", "A"}, {"A", "C"}, {"B", "C"}};
   for (const auto& [set, parent] : links) {
     SCOPED_TRACE(set + " <- " + parent);
-    EXPECT_NE(Refused({"set", "parents", set, kRoot, parent}).find("cycle"), std::string::npos);
+    EXPECT_NE(Refused({"set", "parents", set, kRoot, parent}).find("本身或其子孙"), std::string::npos);
   }
   Refused({"set", "parents", kRoot, "C"});
   Refused({"set", "parents", "C", "Nope"});
