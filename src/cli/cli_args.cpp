@@ -1,6 +1,7 @@
 #include "cli/cli_args.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace ovelin::cli {
 namespace {
@@ -31,6 +32,14 @@ std::vector<std::string> ParsedArgs::All(std::string_view name) const {
     if (key == name) values.push_back(value);
   }
   return values;
+}
+
+std::optional<size_t> ParseCount(std::string_view text) {
+  size_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 ParseOutcome ParseArgs(const std::vector<std::string>& argv, const std::vector<OptionSpec>& known) {

@@ -3,6 +3,7 @@
 // "--name=VALUE"), repeatable, mixed freely with positional arguments; "--" ends
 // the options.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ struct ParseOutcome {
 
   bool ok() const { return error.empty(); }
 };
+
+/// A count written in decimal digits alone ("0", "12"); nothing for a sign,
+/// spaces, any other character, or a number too large.
+std::optional<size_t> ParseCount(std::string_view text);
 
 /// Parses `argv` against the known options. An unknown option or a missing value
 /// gives an error text. A lone "-" is a positional argument (stdin by convention).

@@ -1,6 +1,7 @@
 // The set commands that change nothing: set list, set tree, set show.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_output.h"
@@ -17,23 +18,27 @@ bool Contains(const NameList& names, const std::string& name) {
 
 // The tree repeats a set under each of its parents. `ancestors` holds the sets on
 // the way down from the root; a child found among them (a cycle in a document
-// written elsewhere) is left out, so that the walk ends.
-void PrintTreeLines(const CFileSetStore& store, const std::string& name, NameList& ancestors) {
+// written elsewhere) is left out, so that the walk ends. Nothing is printed more
+// than `depth` levels below the root.
+void PrintTreeLines(const CFileSetStore& store, const std::string& name, NameList& ancestors, size_t depth) {
   PrintLine(std::string(2 * ancestors.size(), ' ') + name);
+  if (ancestors.size() == depth) return;
   ancestors.push_back(name);
   for (const auto& child : store.GetChilds(name)) {
-    if (!Contains(ancestors, child)) PrintTreeLines(store, child, ancestors);
+    if (!Contains(ancestors, child)) PrintTreeLines(store, child, ancestors, depth);
   }
   ancestors.pop_back();
 }
 
-Json TreeJson(const CFileSetStore& store, const std::string& name, NameList& ancestors) {
+Json TreeJson(const CFileSetStore& store, const std::string& name, NameList& ancestors, size_t depth) {
   Json children = Json::array();
-  ancestors.push_back(name);
-  for (const auto& child : store.GetChilds(name)) {
-    if (!Contains(ancestors, child)) children.push_back(TreeJson(store, child, ancestors));
+  if (ancestors.size() < depth) {
+    ancestors.push_back(name);
+    for (const auto& child : store.GetChilds(name)) {
+      if (!Contains(ancestors, child)) children.push_back(TreeJson(store, child, ancestors, depth));
+    }
+    ancestors.pop_back();
   }
-  ancestors.pop_back();
   return Json{{"name", name}, {"children", std::move(children)}};
 }
 
@@ -48,16 +53,22 @@ int List(CliContext& context, const ParsedArgs&) {
   return kExitOk;
 }
 
-int Tree(CliContext& context, const ParsedArgs&) {
+int Tree(CliContext& context, const ParsedArgs& args) {
+  size_t depth = SIZE_MAX;
+  if (const auto text = args.Last("--depth")) {
+    const auto parsed = ParseCount(*text);
+    if (!parsed) return Fail(kExitUsage, "--depth takes a whole number of 0 or more, not " + *text);
+    depth = *parsed;
+  }
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const CFileSetStore& store = context.store();
   const std::string root = store.GetRootName();
   if (int rc = CheckSetExists(store, root); rc != kExitOk) return rc;
   NameList ancestors;
   if (context.json()) {
-    PrintJson(TreeJson(store, root, ancestors));
+    PrintJson(TreeJson(store, root, ancestors, depth));
   } else {
-    PrintTreeLines(store, root, ancestors);
+    PrintTreeLines(store, root, ancestors, depth);
   }
   return kExitOk;
 }
@@ -100,8 +111,12 @@ int Show(CliContext& context, const ParsedArgs& args) {
 std::vector<Command> SetReadCommands() {
   return {
       {"set", "list", "", "Prints every entity set name in name order.", {}, 0, 0, List},
-      {"set", "tree", "", "Prints the set graph as a tree from the root set, two spaces of indent per level.", {}, 0, 0,
-       Tree, "A set with several parents appears under each of them; children are in name order."},
+      {"set", "tree", "[--depth N]",
+       "Prints the set graph as a tree from the root set, two spaces of indent per level.", {{"--depth", true}}, 0, 0,
+       Tree,
+       "A set with several parents appears under each of them; children are in name order.\n"
+       "--depth N prints N levels below the root set (0: the root alone); sets with many\n"
+       "parents on many levels make a tree that grows exponentially with the depth."},
       {"set", "show", "NAME", "Prints a set's store path, parents, children, property definitions and note.", {}, 1, 1,
        Show,
        "Lines: name, path-kind (UsrDef or ExParent), path, effective-path, parents, children\n"

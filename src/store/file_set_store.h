@@ -96,8 +96,11 @@ class CFileSetStore {
   bool IsDescendant(std::string_view a, std::string_view b) const;
   /// Every path from the root set down to the set, as "/Root/A/B", one per chain of
   /// parents (parents in name order); none for an unknown set. A parent cycle of a
-  /// damaged file is not followed round, and at most 10,000 paths are given.
-  NameList GetPathsFromRoot(std::string_view name) const;
+  /// damaged file is not followed round. The walk stops after `limit` paths.
+  NameList GetPathsFromRoot(std::string_view name, size_t limit = 10000) const;
+  /// How many paths GetPathsFromRoot would give without a limit, counted without
+  /// listing them (a ladder of sets has exponentially many); saturates at SIZE_MAX.
+  size_t CountPathsFromRoot(std::string_view name) const;
   /// Creates a set; refuses bad or used names and parent lists naming the set itself.
   bool CreateFileSet(const std::string& name, const NameList& parents, const std::string& storePath,
                      StorePathKind kind, const DefinitionList& definitions);

@@ -151,7 +151,7 @@ TEST_F(CliSetsTest, PropsReplacesOwnDefinitionsOnly) {
   EXPECT_NE(Refused({"set", "props", "B", "--inherit", "Size"}).find("does not override"), std::string::npos);
 }
 
-TEST_F(CliSetsTest, TreeRepeatsSetsUnderEachParentInNameOrder) {
+TEST_F(CliSetsTest, TreeRepeatsSetsUnderEachParentInNameOrderDownToADepth) {
   Ok({"set", "add", "b"});
   Ok({"set", "add", "B"});
   Ok({"set", "add", "a", "--parent", "b"});
@@ -166,6 +166,14 @@ TEST_F(CliSetsTest, TreeRepeatsSetsUnderEachParentInNameOrder) {
                          {{{"name", "B"}, {"children", {shared}}},
                           {{"name", "b"},
                            {"children", {{{"name", "a"}, {"children", Json::array()}}, shared}}}}}}));
+
+  EXPECT_EQ(Lines(Ok({"set", "tree", "--depth", "2"})), (Strings{kRoot, "  B", "    shared", "  b", "    a", "    shared"}));
+  EXPECT_EQ(Lines(Ok({"set", "tree", "--depth=0"})), Strings{kRoot});
+  EXPECT_EQ(Json::parse(Ok({"--json", "set", "tree", "--depth", "0"})),
+            (Json{{"name", kRoot}, {"children", Json::array()}}));
+  for (const std::string bad : {"-1", "x", "1.5", "", "+2"}) {
+    EXPECT_NE(Refused({"set", "tree", "--depth", bad}, 2).find("--depth"), std::string::npos) << bad;
+  }
 }
 
 TEST_F(CliSetsTest, TreeEndsOnCyclicDocument) {

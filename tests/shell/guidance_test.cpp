@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "query/view_sets.h"
 #include "shell/app/command_ids.h"
 #include "shell/guidance/dlg_path_guid.h"
+#include "shell/guidance/related_query_guidance.h"
 #include "shell/mainwindow/main_frame.h"
 #include "shell/query/right_view.h"
 #include "shell/settings/config_copy.h"
@@ -22,6 +24,7 @@
 #include "shell/settree/set_tree_items.h"
 #include "shell/viewlist/view_list.h"
 #include "query_test_library.h"
+#include "shell_test_support.h"
 #include "suite_registry.h"
 
 namespace ovelin::test {
@@ -64,7 +67,7 @@ void FindInDialog(CDlgPathGuid& dialog, const QString& text, QString* shownText 
   QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier);
 }
 
-const QStringList kPaths{"/R/A/Both", "/R/B/Both", "/R/A/A1"};
+const GuidancePaths kPaths{{"/R/A/Both", "/R/B/Both", "/R/A/A1"}};
 
 }  // namespace
 
@@ -91,6 +94,7 @@ class GuidanceTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QString("相关查询制导"));
     QTreeWidget* tree = dialog.Tree();
+    QVERIFY(!dialog.LeftOutNote());
     QCOMPARE(tree->topLevelItemCount(), 1);
     QCOMPARE(Shape(tree->topLevelItem(0)), QString("R[A[Both,A1],B[Both]]"));
     QVERIFY(tree->topLevelItem(0)->isExpanded() && First(dialog, "B")->isExpanded());
@@ -278,8 +282,30 @@ class GuidanceTest : public QObject {
     tree.requestGuidance();
     QVERIFY(shownAfter >= 0);
     QVERIFY2(shownAfter < 3000, qPrintable(QString("opened after %1 ms").arg(shownAfter)));
-    // The root, A with A1 and A2, B, the ten groups and every set twice.
-    QCOMPARE(items, 1 + 3 + 1 + 10 + 2000);
+    // More sets than the cap on paths, so each gets its first path: the root, A with
+    // A1 and A2, B, the groups that come first among a set's parents (G9 never does)
+    // and every set once.
+    QCOMPARE(items, 1 + 3 + 1 + 9 + 1000);
+  }
+
+  void pathsOfALadderAreCappedAndTheRestCounted() {
+    // Forty levels of two sets, each under both sets above: 2^39 paths to L39 and to R39.
+    CFileSetStore& store = library_->store();
+    AddSetLadder(store, 40);
+    library_->File("L39", "left", "", "http://example.com/left");
+    library_->File("R39", "right", "", "http://example.com/right");
+    QElapsedTimer clock;
+    clock.start();
+    // Every item: A, A1, A2 and B have one path each.
+    const GuidancePaths related = RelatedSetPaths(store, GetItemsByName(store, library_->root()).value());
+    QCOMPARE(related.paths.size(), kMaxGuidancePaths);
+    const size_t allPaths = (size_t{1} << 40) + 4;
+    QCOMPARE(related.leftOut, allPaths - kMaxGuidancePaths);
+    CDlgPathGuid dialog(related, "X", {});
+    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(dialog.LeftOutNote());
+    QCOMPARE(dialog.LeftOutNote()->text(), QString("另有 %1 条路径未列出").arg(allPaths - kMaxGuidancePaths));
+    for (const QString name : {"A1", "B", "L39", "R39"}) QVERIFY(!ItemsNamed(dialog.Tree(), name).isEmpty());
   }
 };
 

@@ -1,5 +1,6 @@
 // The set dialog, its property list and the check-box tree of sets.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -196,6 +197,7 @@ class SetDialogTest : public QObject {
   void checkTreeTicksEveryOccurrenceAndReadsTheDeepest() {
     CFileSetCheckTreeCtrl tree(fixture_->store());
     tree.Build({});
+    ExpandWholeTree(&tree);
     QSignalSpy spy(&tree, &CFileSetCheckTreeCtrl::setCheckChanged);
     const QList<QTreeWidgetItem*> both = ItemsNamed(&tree, "C");
     QCOMPARE(both.size(), 2);
@@ -211,13 +213,43 @@ class SetDialogTest : public QObject {
 
     tree.SetCheckedNames({"C"});
     QCOMPARE(ItemsNamed(&tree, "A").constFirst()->checkState(0), Qt::Unchecked);
-    QVERIFY(ItemsNamed(&tree, "A").constFirst()->isExpanded());
-    QVERIFY(ItemsNamed(&tree, "B").constFirst()->isExpanded());
+    QVERIFY(ItemsNamed(&tree, "A").constFirst()->isExpanded());  // one path to C is opened
+    QVERIFY(!ItemsNamed(&tree, "B").constFirst()->isExpanded());
+  }
+
+  void checkTreeOfALadderKeepsChecksByNameForPlacesBuiltLater() {
+    AddSetLadder(fixture_->store(), 40);
+    CFileSetCheckTreeCtrl tree(fixture_->store());
+    QElapsedTimer clock;
+    clock.start();
+    tree.Build({"L39"});
+    QVERIFY(clock.elapsed() < 2000);
+    const QList<QTreeWidgetItem*> deepest = ItemsNamed(&tree, "L39");
+    QCOMPARE(deepest.size(), 1);
+    QCOMPARE(deepest[0]->checkState(0), Qt::Checked);
+    QVERIFY(deepest[0]->parent()->isExpanded());
+
+    SetChecked(&tree, "L1", true);  // the place under L0, on the opened path
+    QCOMPARE(tree.CheckedNames(), NameList{"L39"});  // L1 counts through its checked descendant
+    QTreeWidgetItem* other = ItemsNamed(&tree, "R0").constFirst();
+    QCOMPARE(other->childCount(), 0);
+    other->setExpanded(true);
+    const QList<QTreeWidgetItem*> copies = ItemsNamed(&tree, "L1");
+    QCOMPARE(copies.size(), 2);
+    QCOMPARE(copies[1]->checkState(0), Qt::Checked);
+    other->setExpanded(false);
+    other->setExpanded(true);
+    QCOMPARE(copies[1]->checkState(0), Qt::Checked);
+    copies[1]->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(copies[0]->checkState(0), Qt::Unchecked);
+    deepest[0]->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(tree.CheckedNames(), NameList{});
   }
 
   void checkTreeCreatesAChildSetEverywhereItsParentIs() {
     CFileSetCheckTreeCtrl tree(fixture_->store());
     tree.Build({});
+    ExpandWholeTree(&tree);
     tree.setCurrentItem(ItemsNamed(&tree, "C").constFirst());
     QSignalSpy spy(&tree, &CFileSetCheckTreeCtrl::setCreated);
     OnModal<CDlgNewChildSet>([](CDlgNewChildSet* dialog) {

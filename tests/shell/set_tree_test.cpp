@@ -1,5 +1,6 @@
 // The entity set tree: drawing the graph, query requests, find, and the set
 // commands that change the data file.
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -49,6 +50,7 @@ class SetTreeTest : public QObject {
     fixture_->store().SetNote("Alpha", std::string(100, 'n'));
     tree_ = std::make_unique<CEntityTreeView>(fixture_->store());
     tree_->resize(300, 400);
+    ExpandWholeTree(tree_.get());
   }
 
  private slots:
@@ -84,6 +86,7 @@ class SetTreeTest : public QObject {
     cyclic.replace(childsAt, childsEnd - childsAt + 1, selfClosing ? "<Childs>Alpha</Childs>" : "<Childs>Alpha;");
     QVERIFY(store.LoadXml(cyclic));
     tree_->Rebuild();
+    ExpandWholeTree(tree_.get());
     const QList<QTreeWidgetItem*> leaves = ItemsNamed(tree_.get(), "Leaf");
     QCOMPARE(leaves.size(), 2);
     QCOMPARE(ChildNames(leaves[0]), QStringList{});  // Alpha is already on the path above
@@ -109,18 +112,52 @@ class SetTreeTest : public QObject {
     QCOMPARE(spy[1][0].toString(), QString("Zeta"));
   }
 
-  void findWalksForwardIgnoringCaseAndDoesNotWrap() {
-    const QList<QTreeWidgetItem*> both = ItemsNamed(tree_.get(), "Both");
+  void findWalksForwardThroughTheSetsIgnoringCaseAndDoesNotWrap() {
+    // Each set is met once, where a walk down the tree first meets it.
     QVERIFY(tree_->FindNext("bOTH"));
-    QCOMPARE(tree_->currentItem(), both[0]);
-    QVERIFY(tree_->FindNext("both"));
-    QCOMPARE(tree_->currentItem(), both[1]);
+    QCOMPARE(tree_->currentItem(), ItemsNamed(tree_.get(), "Both")[0]);
+    QVERIFY(tree_->FindNext("A"));
+    QCOMPARE(tree_->currentItem()->text(0), QString("Leaf"));
+    QVERIFY(tree_->FindNext("a"));
+    QCOMPARE(tree_->currentItem()->text(0), QString("Zeta"));
 
     QString message;
     AnswerNextMessage(&message);
     QVERIFY(!tree_->FindNext("both"));
     QCOMPARE(message, QString("没有找到对应项！"));
-    QCOMPARE(tree_->currentItem(), both[1]);
+    QCOMPARE(tree_->currentItem()->text(0), QString("Zeta"));
+  }
+
+  void ladderBuildsOnlyWhatIsExpandedAndFindsTheDeepestSet() {
+    // 2^39 places for each set of the last level: the tree must not unfold them.
+    AddSetLadder(fixture_->store(), 40);
+    QElapsedTimer clock;
+    clock.start();
+    tree_->Rebuild();
+    QTreeWidgetItem* first = FirstNamed(*tree_, "L0");
+    QCOMPARE(first->childCount(), 0);
+    QCOMPARE(first->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    QCOMPARE(FirstNamed(*tree_, "中文")->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
+
+    QVERIFY(tree_->FindNext("r39"));
+    QTreeWidgetItem* found = tree_->currentItem();
+    QCOMPARE(found->text(0), QString("R39"));
+    int depth = 0;
+    for (const QTreeWidgetItem* at = found->parent(); at; at = at->parent(), ++depth) QVERIFY(at->isExpanded());
+    QCOMPARE(depth, 40);
+    int built = 0;
+    for (QTreeWidgetItem* at = tree_->topLevelItem(0); at; at = NextInDisplayOrder(at)) ++built;
+    QVERIFY2(built < 200, qPrintable(QString::number(built)));
+
+    // A set created below a deep set shows under its built place and is found.
+    tree_->setCurrentItem(found);
+    OnModal<CNewSetDlg>([](CNewSetDlg* dialog) {
+      FindNamed<QLineEdit>(dialog, "名称")->setText("Bottom");
+      PressOk(dialog);
+    });
+    tree_->newSet();
+    QCOMPARE(ItemsNamed(tree_.get(), "Bottom").size(), 1);
+    QVERIFY(clock.elapsed() < 5000);
   }
 
   void findDialogTrimsAndRemembersTheText() {
@@ -212,7 +249,7 @@ class SetTreeTest : public QObject {
   void parentThatWouldMakeACycleIsRefusedAndReported() {
     tree_->setCurrentItem(FirstNamed(*tree_, "Alpha"));
     OnModal<CNewSetDlg>([](CNewSetDlg* dialog) {
-      FirstNamed(*dialog->ParentTree(), "Leaf")->setCheckState(0, Qt::Checked);
+      dialog->ParentTree()->RevealSet("Leaf")->setCheckState(0, Qt::Checked);
       PressOk(dialog);
     });
     QString message;

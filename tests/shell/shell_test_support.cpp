@@ -4,6 +4,8 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
+#include "shell/settree/set_tree_items.h"
+
 namespace ovelin::test {
 
 StoreFixture::StoreFixture() {
@@ -45,6 +47,19 @@ void PressOk(QWidget* dialog) {
       }
     }
   }
+}
+
+void AddSetLadder(CFileSetStore& store, int levels) {
+  NameList above{store.GetRootName()};
+  for (int level = 0; level < levels; ++level) {
+    const NameList here{"L" + std::to_string(level), "R" + std::to_string(level)};
+    for (const auto& name : here) store.CreateFileSet(name, above, "", StorePathKind::ExParent, {});
+    above = here;
+  }
+}
+
+void ExpandWholeTree(QTreeWidget* tree) {
+  for (QTreeWidgetItem* at = tree->topLevelItem(0); at; at = NextInDisplayOrder(at)) at->setExpanded(true);
 }
 
 }  // namespace ovelin::test

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <functional>
@@ -73,5 +74,13 @@ T* FindNamed(const QWidget* root, const QString& name) {
 
 /// Presses the dialog's OK button (or the first accept-role button).
 void PressOk(QWidget* dialog);
+
+/// Adds `levels` levels of two sets, "L<k>" and "R<k>", each under both sets of
+/// the level above (the first level under the root): 2^k paths lead to level k.
+void AddSetLadder(CFileSetStore& store, int levels);
+
+/// Expands every item of a set tree, which builds children as items are
+/// expanded, so that the whole unfolded tree is built (small graphs only).
+void ExpandWholeTree(QTreeWidget* tree);
 
 }  // namespace ovelin::test

@@ -65,7 +65,7 @@ GuidanceNode ToNode(const QTreeWidgetItem* item) {
 
 }  // namespace
 
-CDlgPathGuid::CDlgPathGuid(const QStringList& paths, const QString& expression, const QString& keywords,
+CDlgPathGuid::CDlgPathGuid(const GuidancePaths& places, const QString& expression, const QString& keywords,
                            QWidget* parent)
     : QDialog(parent),
       base_(expression),
@@ -87,10 +87,7 @@ CDlgPathGuid::CDlgPathGuid(const QStringList& paths, const QString& expression, 
   tree_->installEventFilter(this);
   tree_->viewport()->installEventFilter(this);
   connect(tree_, &QWidget::customContextMenuRequested, this, &CDlgPathGuid::ShowMenu);
-  NameList plainPaths;
-  plainPaths.reserve(static_cast<size_t>(paths.size()));
-  for (const QString& path : paths) plainPaths.push_back(ToStd(path));
-  AddItems(nullptr, BuildGuidanceTree(plainPaths));
+  AddItems(nullptr, BuildGuidanceTree(places.paths));
   tree_->expandAll();  // every set that received a child is open
   BuildMenu();
 
@@ -103,6 +100,11 @@ CDlgPathGuid::CDlgPathGuid(const QStringList& paths, const QString& expression, 
   form->addRow(MakeBuddyLabel(QStringLiteral("搜索关键字:"), keywords_, this), keywords_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tree_, 1);
+  if (places.leftOut > 0) {
+    const QString note = QStringLiteral("另有 %1 条路径未列出").arg(static_cast<qulonglong>(places.leftOut));
+    leftOutNote_ = Named(new QLabel(note, this), note);
+    layout->addWidget(leftOutNote_);
+  }
   layout->addLayout(form);
   layout->addWidget(buttons);
 

@@ -15,6 +15,7 @@
 
 #include "shell/guidance/guidance_expression.h"
 
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QTreeWidget;
@@ -25,9 +26,9 @@ namespace ovelin {
 class CDlgPathGuid : public QDialog {
   Q_OBJECT
  public:
-  /// Builds the tree from the set paths ("/Root/A/B"); `expression` is the operand
-  /// to narrow; every set starts unmarked.
-  CDlgPathGuid(const QStringList& paths, const QString& expression, const QString& keywords,
+  /// Builds the tree from the set paths ("/Root/A/B") and says how many were left
+  /// out; `expression` is the operand to narrow; every set starts unmarked.
+  CDlgPathGuid(const GuidancePaths& places, const QString& expression, const QString& keywords,
                QWidget* parent = nullptr);
 
   /// The expression the marks make (the text of "查询表达式:").
@@ -38,6 +39,8 @@ class CDlgPathGuid : public QDialog {
   QTreeWidget* Tree() const { return tree_; }
   /// The context menu of the tree's items.
   QMenu* ContextMenu() const { return menu_; }
+  /// The line that says how many paths were left out; null when none were.
+  QLabel* LeftOutNote() const { return leftOutNote_; }
   /// An item's mark.
   static GuidanceMark MarkOf(const QTreeWidgetItem* item);
   /// Where the item's mark picture lies in the tree's viewport.
@@ -71,6 +74,7 @@ class CDlgPathGuid : public QDialog {
   QLineEdit* expression_;
   QLineEdit* keywords_;
   QMenu* menu_;
+  QLabel* leftOutNote_ = nullptr;
 };
 
 }  // namespace ovelin

@@ -16,6 +16,13 @@ enum GuidanceMark : int {
   kGuidanceExcept = 3,     // "-" and the name: remove the set's items
 };
 
+/// The set paths ("/Root/A/B") the guidance dialog shows, and how many more
+/// paths to the same sets it leaves out.
+struct GuidancePaths {
+  NameList paths;
+  size_t leftOut = 0;
+};
+
 struct GuidanceNode {
   std::string name;
   GuidanceMark mark = kGuidanceUnmarked;

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "shell/guidance/guidance_expression.h"
 #include "store/item_list.h"
 
 class QWidget;
@@ -21,8 +22,14 @@ struct GuidanceResult {
   QString keywords;
 };
 
-/// Every path from the root set ("/Root/A/B") to each set that holds one of the items.
-QStringList RelatedSetPaths(const CFileSetStore& store, const ItemList& items);
+/// At most this many paths are listed in all (a ladder of sets has exponentially many).
+inline constexpr size_t kMaxGuidancePaths = 200;
+
+/// The paths from the root set ("/Root/A/B") to each set that holds one of the
+/// items: at most kMaxGuidancePaths in all, shared evenly between the sets, a set
+/// with fewer paths leaving the rest of its share to the others; every set gets
+/// at least one path, so that each can be marked.
+GuidancePaths RelatedSetPaths(const CFileSetStore& store, const ItemList& items);
 
 /// Opens "相关查询制导" on the sets holding `items`, narrowing `base`, with the
 /// keywords preset; the expression and keywords on OK, nothing on Cancel.

@@ -19,9 +19,7 @@
 namespace ovelin {
 
 CEntityTreeView::CEntityTreeView(CFileSetStore& store, QWidget* parent)
-    : QTreeWidget(parent), store_(store), menu_(new QMenu(this)) {
-  setHeaderHidden(true);
-  setColumnCount(1);
+    : CSetTreeWidget(store, true, parent), setIcon_(AppIcon(IconId::FileSet)), menu_(new QMenu(this)) {
   setAccessibleName(QStringLiteral("实体文件集"));
   setRootIsDecorated(true);
   setExpandsOnDoubleClick(false);
@@ -74,40 +72,16 @@ void CEntityTreeView::UpdateMenu() {
   actions_[kCmdTreeImportTemplate]->setEnabled(import && TemplatesAvailable());
 }
 
-QTreeWidgetItem* CEntityTreeView::AddSetItem(QTreeWidgetItem* parent, const QString& name) {
-  QTreeWidgetItem* item = InsertChildSorted(parent, name);
-  AddChildSets(store_, item, true);
-  return item;
-}
+void CEntityTreeView::PrepareItem(QTreeWidgetItem* item) { item->setIcon(0, setIcon_); }
 
 void CEntityTreeView::Rebuild() {
-  clear();
-  const std::string root = store_.GetRootName();
-  if (root.empty()) return;
-  auto* rootItem = new QTreeWidgetItem(this, QStringList{ToQ(root)});
-  AddChildSets(store_, rootItem, true);
-  const QIcon setIcon = AppIcon(IconId::FileSet);
-  for (QTreeWidgetItem* at = NextInDisplayOrder(rootItem); at; at = NextInDisplayOrder(at)) at->setIcon(0, setIcon);
+  QTreeWidgetItem* rootItem = BuildRoot();
+  if (!rootItem) return;
   rootItem->setIcon(0, AppIcon(IconId::RootSet));
   setCurrentItem(rootItem);
 }
 
-void CEntityTreeView::InsertNewSet(const QString& name) {
-  const QIcon setIcon = AppIcon(IconId::FileSet);
-  for (const auto& parent : store_.GetParents(ToStd(name))) {
-    for (QTreeWidgetItem* occurrence : ItemsNamed(this, ToQ(parent))) {
-      bool present = false;
-      for (int i = 0; i < occurrence->childCount() && !present; ++i) present = occurrence->child(i)->text(0) == name;
-      if (present) continue;
-      QTreeWidgetItem* added = AddSetItem(occurrence, name);
-      added->setIcon(0, setIcon);
-      for (QTreeWidgetItem* at = NextInDisplayOrder(added); at && IsAncestorOf(added, at); at = NextInDisplayOrder(at)) {
-        at->setIcon(0, setIcon);
-      }
-      occurrence->setExpanded(true);
-    }
-  }
-}
+void CEntityTreeView::InsertNewSet(const QString& name) { ShowUnderParents(name, store_.GetParents(ToStd(name))); }
 
 bool CEntityTreeView::GuidanceAvailable() const { return currentItem() != nullptr; }
 
@@ -140,10 +114,6 @@ void CEntityTreeView::RemoveItemsNamed(const QString& name) {
 void CEntityTreeView::ReinsertSet(const QString& name) {
   RemoveItemsNamed(name);
   InsertNewSet(name);
-}
-
-bool CEntityTreeView::FindNext(const QString& text) {
-  return SelectNextContaining(this, text);
 }
 
 void CEntityTreeView::contextMenuEvent(QContextMenuEvent* event) {

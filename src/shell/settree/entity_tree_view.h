@@ -1,34 +1,33 @@
 #pragma once
 // CEntityTreeView: the graph of entity file sets drawn as a tree from the root
 // set down. A set with several parents appears under each of them; children are
-// in name order. Sets are created, edited, removed and found here, and a set's
-// contents are sent to the query panel.
+// in name order and are built when their parent is expanded. Sets are created,
+// edited, removed and found here, and a set's contents are sent to the query panel.
 
 #include <QHash>
+#include <QIcon>
 #include <QString>
-#include <QTreeWidget>
+
+#include "shell/settree/set_tree_widget.h"
 
 namespace ovelin {
 
 class CFileSetStore;
 struct SetDialogData;
 
-class CEntityTreeView : public QTreeWidget {
+class CEntityTreeView : public CSetTreeWidget {
   Q_OBJECT
  public:
   explicit CEntityTreeView(CFileSetStore& store, QWidget* parent = nullptr);
 
-  /// Rebuilds the whole tree from the store and selects the root.
+  /// Rebuilds the tree from the store (the root and its children) and selects the root.
   void Rebuild();
-  /// Shows a newly created set under every occurrence of each of its parents.
+  /// Shows a newly created set under every built occurrence of each of its parents.
   void InsertNewSet(const QString& name);
   /// The selected set's name; empty when nothing is selected.
   QString SelectedName() const;
   /// A set other than the root is selected.
   bool CanRemoveSet() const;
-  /// Selects the next set after the selected one whose name contains `text`
-  /// (no wrap-around); tells the user and returns false when none follows.
-  bool FindNext(const QString& text);
   /// "相关查询制导" can run: a set is selected.
   bool GuidanceAvailable() const;
 
@@ -65,6 +64,7 @@ class CEntityTreeView : public QTreeWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void PrepareItem(QTreeWidgetItem* item) override;
 
  private slots:
   void selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous);
@@ -73,12 +73,11 @@ class CEntityTreeView : public QTreeWidget {
  private:
   void BuildMenu();
   void UpdateMenu();
-  QTreeWidgetItem* AddSetItem(QTreeWidgetItem* parent, const QString& name);
   void ReinsertSet(const QString& name);
   void RemoveItemsNamed(const QString& name);
   void ApplyProperties(const QString& name, const SetDialogData& edited);
 
-  CFileSetStore& store_;
+  QIcon setIcon_;
   QMenu* menu_;
   QHash<int, QAction*> actions_;
   QString lastFind_;

@@ -5,7 +5,8 @@
 #include <QMenu>
 #include <QToolTip>
 
-#include <functional>
+#include <algorithm>
+#include <utility>
 
 #include "shell/app/command_ids.h"
 #include "shell/app/message_box.h"
@@ -16,101 +17,84 @@
 #include "store/file_set_store.h"
 
 namespace ovelin {
-namespace {
-
-bool IsChecked(const QTreeWidgetItem* item) { return item->checkState(0) == Qt::Checked; }
-
-// A set is collected when it is checked and nothing below it was collected; the
-// result tells whether anything in this subtree was collected.
-bool Collect(const QTreeWidgetItem* item, const QString& overrideName, bool flag, bool useOverride, NameList& out) {
-  bool below = false;
-  for (int i = 0; i < item->childCount(); ++i) below |= Collect(item->child(i), overrideName, flag, useOverride, out);
-  if (below) return true;
-  const bool checked = useOverride && item->text(0) == overrideName ? flag : IsChecked(item);
-  if (!checked) return false;
-  InsertName(out, ToStd(item->text(0)));
-  return true;
-}
-
-void ForEachItem(QTreeWidgetItem* item, const std::function<void(QTreeWidgetItem*)>& action) {
-  action(item);
-  for (int i = 0; i < item->childCount(); ++i) ForEachItem(item->child(i), action);
-}
-
-}  // namespace
 
 CFileSetCheckTreeCtrl::CFileSetCheckTreeCtrl(CFileSetStore& store, QWidget* parent)
-    : QTreeWidget(parent), store_(store) {
-  setHeaderHidden(true);
-  setColumnCount(1);
+    : CSetTreeWidget(store, false, parent) {
   setAccessibleName(QStringLiteral("父文件集"));
   connect(this, &QTreeWidget::itemChanged, this, &CFileSetCheckTreeCtrl::synchroniseCheck);
 }
 
-QTreeWidgetItem* CFileSetCheckTreeCtrl::AddItem(QTreeWidgetItem* parent, const QString& name) {
-  QTreeWidgetItem* item = parent ? AppendChild(parent, name) : new QTreeWidgetItem(this, QStringList{name});
+void CFileSetCheckTreeCtrl::PrepareItem(QTreeWidgetItem* item) {
+  const bool wasSynchronising = std::exchange(synchronising_, true);
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-  item->setCheckState(0, Qt::Unchecked);
-  return item;
-}
-
-void CFileSetCheckTreeCtrl::AddChildren(QTreeWidgetItem* item) {
-  for (const auto& child : store_.GetChilds(ToStd(item->text(0)))) {
-    const QString name = ToQ(child);
-    bool onPath = false;
-    for (QTreeWidgetItem* at = item; at && !onPath; at = at->parent()) onPath = at->text(0) == name;
-    if (onPath) continue;  // a damaged file with a parent cycle
-    AddChildren(AddItem(item, name));
-  }
+  item->setCheckState(0, checked_.count(ToStd(item->text(0))) ? Qt::Checked : Qt::Unchecked);
+  synchronising_ = wasSynchronising;
 }
 
 void CFileSetCheckTreeCtrl::Build(const NameList& checked) {
-  synchronising_ = true;
-  clear();
-  const std::string root = store_.GetRootName();
-  if (!root.empty()) AddChildren(AddItem(nullptr, ToQ(root)));
-  synchronising_ = false;
+  checked_ = {checked.begin(), checked.end()};
+  BuildRoot();
   SetCheckedNames(checked);
+}
+
+void CFileSetCheckTreeCtrl::ShowCheckStates() {
+  synchronising_ = true;
+  for (QTreeWidgetItem* at = topLevelItem(0); at; at = NextInDisplayOrder(at)) {
+    at->setCheckState(0, checked_.count(ToStd(at->text(0))) ? Qt::Checked : Qt::Unchecked);
+  }
+  synchronising_ = false;
 }
 
 void CFileSetCheckTreeCtrl::SetCheckedNames(const NameList& names) {
   QTreeWidgetItem* root = topLevelItem(0);
   if (!root) return;
-  synchronising_ = true;
-  ForEachItem(root, [](QTreeWidgetItem* item) { item->setCheckState(0, Qt::Unchecked); });
+  checked_ = {names.begin(), names.end()};
+  ShowCheckStates();
   collapseAll();
   root->setExpanded(true);
-  ForEachItem(root, [&](QTreeWidgetItem* item) {
-    if (!ContainsName(names, ToStd(item->text(0)))) return;
-    item->setCheckState(0, Qt::Checked);
-    ExpandAncestors(item);
-  });
-  synchronising_ = false;
+  for (const auto& name : checked_) RevealSet(ToQ(name));
 }
 
-NameList CFileSetCheckTreeCtrl::CheckedNames() const {
+NameList CFileSetCheckTreeCtrl::DeepestChecked(const std::set<std::string>& checked) const {
+  // A checked set is represented by its checked descendants when it has any.
   NameList names;
-  if (const QTreeWidgetItem* root = topLevelItem(0)) Collect(root, {}, false, false, names);
+  for (const auto& name : checked) {
+    if (!store_.FindFileSet(name)) continue;
+    const bool checkedBelow = std::any_of(checked.begin(), checked.end(), [&](const std::string& other) {
+      return other != name && store_.IsDescendant(other, name);
+    });
+    if (!checkedBelow) names.push_back(name);  // the set's order is name order
+  }
   return names;
 }
+
+NameList CFileSetCheckTreeCtrl::CheckedNames() const { return DeepestChecked(checked_); }
 
 NameList CFileSetCheckTreeCtrl::CheckedNames(const QString& name, bool flag) const {
-  NameList names;
-  if (const QTreeWidgetItem* root = topLevelItem(0)) Collect(root, name, flag, true, names);
-  return names;
+  std::set<std::string> checked = checked_;
+  if (flag) {
+    checked.insert(ToStd(name));
+  } else {
+    checked.erase(ToStd(name));
+  }
+  return DeepestChecked(checked);
 }
 
 void CFileSetCheckTreeCtrl::synchroniseCheck(QTreeWidgetItem* item, int column) {
   if (synchronising_ || column != 0) return;
   const Qt::CheckState state = item->checkState(0);
+  const std::string name = ToStd(item->text(0));
+  // Other changes of an item (its text, its children being built) leave the checks alone.
+  if ((state == Qt::Checked) == (checked_.count(name) > 0)) return;
+  if (state == Qt::Checked) {
+    checked_.insert(name);
+  } else {
+    checked_.erase(name);
+  }
   synchronising_ = true;
   for (QTreeWidgetItem* same : ItemsNamed(this, item->text(0))) same->setCheckState(0, state);
   synchronising_ = false;
   emit setCheckChanged(item->text(0), state == Qt::Checked);
-}
-
-bool CFileSetCheckTreeCtrl::FindNext(const QString& text) {
-  return SelectNextContaining(this, text);
 }
 
 void CFileSetCheckTreeCtrl::findSet() {
@@ -134,15 +118,8 @@ void CFileSetCheckTreeCtrl::newChildSet() {
     return;
   }
   SaveStore(this, store_);
-  QTreeWidgetItem* first = nullptr;
-  synchronising_ = true;
-  for (QTreeWidgetItem* occurrence : ItemsNamed(this, parent)) {
-    QTreeWidgetItem* added = AddItem(occurrence, name);
-    occurrence->setExpanded(true);
-    if (!first) first = added;
-  }
-  synchronising_ = false;
-  if (first) setCurrentItem(first);
+  const QList<QTreeWidgetItem*> shown = ShowUnderParents(name, {ToStd(parent)});
+  if (!shown.isEmpty()) setCurrentItem(shown.constFirst());
   emit setCreated(name);
 }
 

@@ -1,36 +1,35 @@
 #pragma once
 // CFileSetCheckTreeCtrl: every set as a tree with check boxes, used by dialogs
-// to pick sets. Children appear in the order the store lists them; ticking one
-// occurrence of a set ticks all its occurrences.
+// to pick sets. Children appear in the order the store lists them and are built
+// when their parent is expanded. The checked sets are kept by name, so ticking
+// one occurrence of a set ticks all its occurrences, those built later too.
 
 #include <QString>
-#include <QTreeWidget>
 
-#include "store/name_list.h"
+#include <set>
+#include <string>
+
+#include "shell/settree/set_tree_widget.h"
 
 namespace ovelin {
 
 class CFileSetStore;
 
-class CFileSetCheckTreeCtrl : public QTreeWidget {
+class CFileSetCheckTreeCtrl : public CSetTreeWidget {
   Q_OBJECT
  public:
   explicit CFileSetCheckTreeCtrl(CFileSetStore& store, QWidget* parent = nullptr);
 
-  /// Fills the tree from the root set down and checks the given names.
+  /// Builds the tree from the root set down and checks the given names.
   void Build(const NameList& checked);
   /// Clears every check, collapses the tree, then checks the named sets and
-  /// expands their ancestors so that each checked occurrence is visible.
+  /// expands one path to each of them.
   void SetCheckedNames(const NameList& names);
   /// The checked sets, each set represented by its checked descendants when it
   /// has any; each name once, sorted in name order.
   NameList CheckedNames() const;
   /// The same, with `flag` standing in for the check state of every item named `name`.
   NameList CheckedNames(const QString& name, bool flag) const;
-  /// Selects the next set whose name contains `text` (no wrap-around); tells the
-  /// user and returns false when none follows.
-  bool FindNext(const QString& text);
-
  public slots:
   /// "查找文件集": asks for a name and selects the next match.
   void findSet();
@@ -46,15 +45,16 @@ class CFileSetCheckTreeCtrl : public QTreeWidget {
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void PrepareItem(QTreeWidgetItem* item) override;
 
  private slots:
   void synchroniseCheck(QTreeWidgetItem* item, int column);
 
  private:
-  QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& name);
-  void AddChildren(QTreeWidgetItem* item);
+  NameList DeepestChecked(const std::set<std::string>& checked) const;
+  void ShowCheckStates();
 
-  CFileSetStore& store_;
+  std::set<std::string> checked_;
   QString lastFind_;
   bool synchronising_ = false;
 };

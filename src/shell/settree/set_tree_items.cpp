@@ -14,13 +14,6 @@ namespace {
 
 constexpr qsizetype kMaxTooltipChars = 79;
 
-bool OnPathFromTop(const QTreeWidgetItem* item, const QString& name) {
-  for (const QTreeWidgetItem* at = item; at; at = at->parent()) {
-    if (at->text(0) == name) return true;
-  }
-  return false;
-}
-
 void CollectNamed(QTreeWidgetItem* item, const QString& name, QList<QTreeWidgetItem*>& found) {
   if (item->text(0) == name) found.append(item);
   for (int i = 0; i < item->childCount(); ++i) CollectNamed(item->child(i), name, found);
@@ -39,15 +32,6 @@ QTreeWidgetItem* InsertChildSorted(QTreeWidgetItem* parent, const QString& name)
 
 QTreeWidgetItem* AppendChild(QTreeWidgetItem* parent, const QString& name) {
   return new QTreeWidgetItem(parent, QStringList{name});
-}
-
-void AddChildSets(const CFileSetStore& store, QTreeWidgetItem* item, bool sorted) {
-  for (const auto& child : store.GetChilds(ToStd(item->text(0)))) {
-    const QString name = ToQ(child);
-    if (OnPathFromTop(item, name)) continue;
-    QTreeWidgetItem* added = sorted ? InsertChildSorted(item, name) : AppendChild(item, name);
-    AddChildSets(store, added, sorted);
-  }
 }
 
 QList<QTreeWidgetItem*> ItemsNamed(const QTreeWidget* tree, const QString& name) {

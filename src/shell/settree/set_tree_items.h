@@ -1,6 +1,6 @@
 #pragma once
-// Building and walking trees of set names (the main set tree and the check-box
-// tree). An item's text is always the set's name.
+// Building and walking trees of set names (the set trees and the guidance
+// dialog's tree). An item's text is always the set's name.
 
 #include <QList>
 #include <QString>
@@ -21,12 +21,6 @@ QTreeWidgetItem* InsertChildSorted(QTreeWidgetItem* parent, const QString& name)
 
 /// Appends a child of that name under `parent`.
 QTreeWidgetItem* AppendChild(QTreeWidgetItem* parent, const QString& name);
-
-/// Adds the child sets of `item`'s set below it, and theirs recursively, either
-/// in name order or in the order the store lists them. A set that already stands
-/// on the path from the top is not added again (a damaged file with a parent
-/// cycle must not make the tree endless).
-void AddChildSets(const CFileSetStore& store, QTreeWidgetItem* item, bool sorted);
 
 /// Every item of the tree whose text is `name`, in display order.
 QList<QTreeWidgetItem*> ItemsNamed(const QTreeWidget* tree, const QString& name);
