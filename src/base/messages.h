@@ -43,6 +43,32 @@ enum class MessageId {
   NameUsedBySet,
   NameUsedByViewSet,
   DuplicateDefinition,
+  // Reasons an expression fails; {1} is the 1-based character position where
+  // the pattern has one.
+  ExpressionEmpty,
+  ExpressionTooLarge,
+  UnknownName,
+  ConditionWithoutSet,
+  UnknownOperator,
+  UnclosedParenthesis,
+  UnopenedParenthesis,
+  EmptyParentheses,
+  OperandMissing,
+  OperandMissingAtEnd,
+  OperatorMissing,
+  BadCondition,
+  MissingQuote,
+  TextNeedsQuotes,
+  NumberNeedsNoQuotes,
+  UndefinedProperty,
+  ConditionOnViewSet,
+  ViewSetCycle,
+  ViewSetFails,
+  // Reasons a view set operation fails.
+  NameEmpty,
+  NameIllegal,
+  UnknownViewSet,
+  SaveFailed,
   Count,  // the number of identifiers; not a message
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "cli/cli_commands.h"
-#include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "query/expression_evaluator.h"
 #include "query/keyword_search.h"
@@ -69,8 +68,9 @@ int Query(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const CFileSetStore& store = context.store();
   const std::string keywords = args.Last("--keywords").value_or("");
-  auto result = EvaluateExpression(store, ExpressionToRun(store, args.positionals[0], keywords));
-  if (!result) return Fail(kExitFailed, kMsgExpressionError);
+  CheckResult why;
+  auto result = EvaluateExpression(store, ExpressionToRun(store, args.positionals[0], keywords), why);
+  if (!result) return Report(why);
   FilterByKeywords(store, keywords, result->items, QueryPanelKeywordFlags(store));
   PrintResult(*result, context.json());
   return kExitOk;

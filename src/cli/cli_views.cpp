@@ -1,7 +1,6 @@
 // View set commands: view list|show|add|set|rename|rm.
 
 #include "cli/cli_commands.h"
-#include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "cli/cli_references.h"
 #include "query/view_sets.h"
@@ -11,7 +10,7 @@ namespace {
 
 int CheckViewExists(const CFileSetStore& store, const std::string& name) {
   if (store.HasViewSet(name)) return kExitOk;
-  return Fail(kExitFailed, "no view set named " + name);
+  return Report({MessageId::UnknownViewSet, MessageId::None, {name}});
 }
 
 int List(CliContext& context, const ParsedArgs&) {
@@ -41,34 +40,27 @@ int Show(CliContext& context, const ParsedArgs& args) {
 // The view set operations save the data file themselves when they succeed.
 int Add(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  if (!AddViewSet(context.store(), args.positionals[0], args.positionals[1])) {
-    return Fail(kExitFailed, kMsgAddViewSetFailed);
-  }
-  return kExitOk;
+  return Report(AddViewSet(context.store(), args.positionals[0], args.positionals[1]));
 }
 
 int Set(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   const std::string& name = args.positionals[0];
   if (int rc = CheckViewExists(context.store(), name); rc != kExitOk) return rc;
-  if (!UpdateViewSetExpression(context.store(), name, args.positionals[1])) {
-    return Fail(kExitFailed, kMsgViewExpressionError);
-  }
-  return kExitOk;
+  return Report(UpdateViewSetExpression(context.store(), name, args.positionals[1]));
 }
 
 int Rename(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   const std::string& oldName = args.positionals[0];
   if (int rc = CheckViewExists(context.store(), oldName); rc != kExitOk) return rc;
-  if (!RenameViewSet(context.store(), oldName, args.positionals[1])) return Fail(kExitFailed, kMsgViewNameError);
-  return kExitOk;
+  return Report(RenameViewSet(context.store(), oldName, args.positionals[1]));
 }
 
 int Remove(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   const std::string& name = args.positionals[0];
-  if (!DeleteViewSet(context.store(), name)) return Fail(kExitFailed, kMsgDeleteViewSetFailed);
+  if (int rc = Report(DeleteViewSet(context.store(), name)); rc != kExitOk) return rc;
   WarnAboutReferences(context.store(), name);
   return kExitOk;
 }

@@ -17,14 +17,24 @@ std::optional<std::string> EvaluationContext::ViewSetExpression(const std::strin
 }
 
 bool EvaluationContext::EnterViewSet(const std::string& name) {
-  if (openViewSets_.size() >= kMaxViewSetNesting) return false;
-  if (std::find(openViewSets_.begin(), openViewSets_.end(), name) != openViewSets_.end()) return false;
+  if (openViewSets_.size() >= kMaxViewSetNesting) {
+    NoteFault({MessageId::ExpressionTooLarge});
+    return false;
+  }
+  if (std::find(openViewSets_.begin(), openViewSets_.end(), name) != openViewSets_.end()) {
+    NoteFault({MessageId::ViewSetCycle, 0, {name}});
+    return false;
+  }
   openViewSets_.push_back(name);
   return true;
 }
 
 void EvaluationContext::LeaveViewSet() {
   if (!openViewSets_.empty()) openViewSets_.pop_back();
+}
+
+void EvaluationContext::NoteFault(ExpressionFault fault) {
+  if (!fault_) fault_ = std::move(fault);
 }
 
 bool EvaluationContext::CountOperand() {

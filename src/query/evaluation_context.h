@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "base/messages.h"
 #include "query/expression_evaluator.h"
 #include "query/operand.h"
 #include "query/syntax_tree.h"
@@ -16,6 +17,18 @@
 #include "store/item_list.h"
 
 namespace ovelin {
+
+/// Why an evaluation failed: the reason, the 1-based character position in the
+/// text that was being read (0 for a cause without a place) and the values that
+/// follow the position in the reason's pattern.
+struct ExpressionFault {
+  ExpressionFault(MessageId reason, size_t position = 0, std::vector<std::string> values = {})
+      : reason(reason), position(position), values(std::move(values)) {}
+
+  MessageId reason;
+  size_t position;
+  std::vector<std::string> values;
+};
 
 class EvaluationContext {
  public:
@@ -31,7 +44,7 @@ class EvaluationContext {
   std::optional<std::string> ViewSetExpression(const std::string& name) const;
 
   /// Marks a view set as being evaluated; false when it already is (a cycle)
-  /// or too many are open.
+  /// or too many are open, with the fault noted.
   bool EnterViewSet(const std::string& name);
   /// Ends the evaluation of the view set entered last.
   void LeaveViewSet();
@@ -43,6 +56,12 @@ class EvaluationContext {
   /// True once a bound was exceeded; the evaluation then fails.
   bool Exhausted() const { return exhausted_; }
 
+  /// Keeps the first cause of failure; later ones are consequences.
+  void NoteFault(ExpressionFault fault);
+  /// Restates the cause, as the pass of an enclosing view set does for its operand.
+  void ReplaceFault(ExpressionFault fault) { fault_ = std::move(fault); }
+  const std::optional<ExpressionFault>& Fault() const { return fault_; }
+
   /// Memoised `CFileSetStore::IsDescendant`.
   bool IsDescendant(const std::string& a, const std::string& b);
 
@@ -53,6 +72,7 @@ class EvaluationContext {
   size_t operands_ = 0;
   size_t textBytes_ = 0;
   bool exhausted_ = false;
+  std::optional<ExpressionFault> fault_;
   std::map<std::pair<std::string, std::string>, bool> descendants_;
 };
 

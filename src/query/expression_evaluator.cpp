@@ -1,6 +1,7 @@
 #include "query/expression_evaluator.h"
 
 #include "query/evaluation_context.h"
+#include "query/expression_faults.h"
 #include "query/expression_limits.h"
 #include "query/grouping.h"
 
@@ -8,7 +9,14 @@ namespace ovelin {
 
 std::optional<EvaluationResult> EvaluateExpressionWith(EvaluationContext& context, std::string_view expression,
                                                        SyntaxTree* tree) {
-  if (expression.empty() || expression.size() > kMaxExpressionLength) return std::nullopt;
+  if (expression.empty()) {
+    context.NoteFault({MessageId::ExpressionEmpty});
+    return std::nullopt;
+  }
+  if (expression.size() > kMaxExpressionLength) {
+    context.NoteFault({MessageId::ExpressionTooLarge});
+    return std::nullopt;
+  }
   EvaluationResult result;
   SyntaxTree root;
   if (expression == kEmptySetName) {
@@ -30,6 +38,14 @@ std::optional<EvaluationResult> EvaluateExpression(const CFileSetStore& store, s
                                                    SyntaxTree* tree) {
   EvaluationContext context(store);
   return EvaluateExpressionWith(context, expression, tree);
+}
+
+std::optional<EvaluationResult> EvaluateExpression(const CFileSetStore& store, std::string_view expression,
+                                                   CheckResult& why) {
+  EvaluationContext context(store);
+  auto result = EvaluateExpressionWith(context, expression, nullptr);
+  why = result ? CheckResult() : FaultResult(context.Fault(), MessageId::ExpressionError);
+  return result;
 }
 
 }  // namespace ovelin

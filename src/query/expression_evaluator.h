@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/check_result.h"
 #include "query/syntax_tree.h"
 #include "store/file_set_store.h"
 #include "store/item_list.h"
@@ -32,6 +33,12 @@ struct EvaluationResult {
 /// given it receives the expression's syntax tree on success.
 std::optional<EvaluationResult> EvaluateExpression(const CFileSetStore& store, std::string_view expression,
                                                    SyntaxTree* tree = nullptr);
+
+/// The same, and on failure `why` says what went wrong: the message "查询表达式错误，请检查!"
+/// with the cause and its 1-based character position in the text as its reason
+/// (success when the expression evaluates).
+std::optional<EvaluationResult> EvaluateExpression(const CFileSetStore& store, std::string_view expression,
+                                                   CheckResult& why);
 
 /// What a name denotes: for an entity set its own and all its descendants' items,
 /// each once (`tree`, when given, is cleared); for a view set its evaluated

@@ -1,11 +1,13 @@
 // The single left-to-right operator-precedence pass: it parses the expression
 // with three stacks (operators, syntax tree nodes, operand results) and evaluates
-// each operand when it is read and each operator when it is reduced.
+// each operand when it is read and each operator when it is reduced. A failure
+// notes its cause and place in the context.
 #include <string_view>
 #include <vector>
 
 #include "query/containment.h"
 #include "query/evaluation_context.h"
+#include "query/expression_faults.h"
 #include "query/item_set_ops.h"
 #include "query/simplifier.h"
 #include "query/tokenizer.h"
@@ -60,33 +62,53 @@ class ExpressionPass {
   explicit ExpressionPass(EvaluationContext& context) : context_(context) {}
 
   std::optional<ItemList> Run(std::string_view text, SyntaxTree& tree) {
-    if (text.empty()) return std::nullopt;
-    size_t pos = 0;
-    for (std::string_view token = NextToken(text, pos); !token.empty(); token = NextToken(text, pos)) {
-      if (!Step(token) || context_.Exhausted()) return std::nullopt;
+    text_ = text;
+    if (!Parse()) {
+      // Past a work bound every step fails; the bound is the cause.
+      if (context_.Exhausted()) context_.ReplaceFault({MessageId::ExpressionTooLarge});
+      return std::nullopt;
     }
-    if (!Finish()) return std::nullopt;
     tree = std::move(nodes_.back());
     return std::move(results_.back());
   }
 
  private:
+  bool Parse() {
+    if (text_.empty()) return Fail(MessageId::ExpressionEmpty);
+    size_t pos = 0;
+    for (std::string_view token = NextToken(text_, pos); !token.empty(); token = NextToken(text_, pos)) {
+      if (!Step(token) || context_.Exhausted()) return false;
+    }
+    return Finish();
+  }
+
   bool Step(std::string_view token) {
     // A run of spaces between an operator and a parenthesis separates nothing.
     if (IsBlank(token)) return true;
-    if (token.size() == 1 && IsOperatorChar(token[0])) return Operator(token[0]);
+    if (token.size() == 1 && IsOperatorChar(token[0])) return Operator(token);
     return Operand(token);
+  }
+
+  // Notes the cause of the failure, at `at` (a view into the text) when given.
+  bool Fail(MessageId reason, std::string_view at = {}, std::vector<std::string> values = {}) {
+    context_.NoteFault({reason, at.data() ? CharacterPosition(text_, at) : 0, std::move(values)});
+    return false;
+  }
+
+  bool FailOperand(std::string_view token) {
+    context_.ReplaceFault(DiagnoseOperand(context_, text_, token));
+    return false;
   }
 
   // Operands come after "(" or a binary operator (or first); operators after
   // an operand or ")". Anything else, such as A(B) or "A+", is a syntax error.
   bool Operand(std::string_view token) {
-    if (!expectOperand_) return false;
+    if (!expectOperand_) return Fail(MessageId::OperatorMissing, token.substr(token.find_first_not_of(' ')));
     const auto operand = ParseOperand(token);
-    if (!operand) return false;
+    if (!operand) return FailOperand(token);
     SyntaxTree node;
     auto items = EvaluateOperand(context_, *operand, node);
-    if (!items) return false;
+    if (!items) return FailOperand(token);
     if (!node) {
       node = MakeLeaf(token);
       context_.ChargeText(token.size());
@@ -97,14 +119,15 @@ class ExpressionPass {
     return true;
   }
 
-  bool Operator(char op) {
+  bool Operator(std::string_view token) {
+    const char op = token[0];
     if (op == '(') {
-      if (!expectOperand_) return false;
+      if (!expectOperand_) return Fail(MessageId::OperatorMissing, token);
       operators_.push_back(op);
       return true;
     }
-    if (expectOperand_) return false;
-    if (op == ')') return CloseGroup();
+    if (expectOperand_) return FailMissingOperand(token);
+    if (op == ')') return CloseGroup(token);
     while (!operators_.empty()) {
       const Relation relation = Precedence(operators_.back(), op);
       if (relation == Relation::Push) break;
@@ -115,7 +138,14 @@ class ExpressionPass {
     return true;
   }
 
-  bool CloseGroup() {
+  // An operator where an operand belongs: "()", "+A", "A+-B", "(^A)".
+  bool FailMissingOperand(std::string_view token) {
+    const bool emptyGroup = token[0] == ')' && !operators_.empty() && operators_.back() == '(';
+    if (emptyGroup) return Fail(MessageId::EmptyParentheses, token);
+    return Fail(MessageId::OperandMissing, token, {std::string(token)});
+  }
+
+  bool CloseGroup(std::string_view token) {
     while (!operators_.empty()) {
       const Relation relation = Precedence(operators_.back(), ')');
       if (relation == Relation::Close) {
@@ -125,7 +155,7 @@ class ExpressionPass {
       }
       if (relation != Relation::Reduce || !Reduce()) return false;
     }
-    return false;  // a ")" without its "("
+    return Fail(MessageId::UnopenedParenthesis, token);
   }
 
   // A closed group keeps its parentheses in the text unless it is a bare name.
@@ -155,15 +185,29 @@ class ExpressionPass {
   }
 
   bool Finish() {
-    if (expectOperand_) return false;  // empty, or ending with an operator
+    if (expectOperand_) return FailAtEnd();
     while (!operators_.empty()) {
-      if (operators_.back() == '(' || operators_.back() == ')') return false;  // unclosed group
+      if (operators_.back() == '(' || operators_.back() == ')') return FailUnclosedGroup();
       if (!Reduce()) return false;
     }
     return results_.size() == 1 && nodes_.size() == 1;
   }
 
+  // Nothing but spaces, or an operator last.
+  bool FailAtEnd() {
+    if (nodes_.empty() && operators_.empty()) return Fail(MessageId::ExpressionEmpty);
+    const std::string_view last = text_.substr(text_.find_last_not_of(' '), 1);
+    return Fail(MessageId::OperandMissingAtEnd, last, {std::string(last)});
+  }
+
+  // A quote left open swallows the ")" that would have closed the group.
+  bool FailUnclosedGroup() {
+    if (std::string_view quote = UnclosedQuote(text_); !quote.empty()) return Fail(MessageId::MissingQuote, quote);
+    return Fail(MessageId::UnclosedParenthesis, UnclosedParenthesis(text_));
+  }
+
   EvaluationContext& context_;
+  std::string_view text_;
   std::vector<char> operators_;
   std::vector<SyntaxTree> nodes_;
   std::vector<ItemList> results_;

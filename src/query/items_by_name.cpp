@@ -6,6 +6,7 @@
 #include "query/condition_check.h"
 #include "query/evaluation_context.h"
 #include "query/expression_evaluator.h"
+#include "query/expression_faults.h"
 #include "query/expression_limits.h"
 
 namespace ovelin {
@@ -13,7 +14,14 @@ namespace {
 
 std::optional<ItemList> ViewSetItems(EvaluationContext& context, const std::string& name, const std::string& expression,
                                      SyntaxTree& tree) {
-  if (expression.empty() || expression.size() > kMaxExpressionLength) return std::nullopt;
+  if (expression.empty()) {
+    context.NoteFault({MessageId::ExpressionEmpty});
+    return std::nullopt;
+  }
+  if (expression.size() > kMaxExpressionLength) {
+    context.NoteFault({MessageId::ExpressionTooLarge});
+    return std::nullopt;
+  }
   // Whole "#空集#" is valid on its own, so a view set storing it denotes the empty set.
   if (expression == kEmptySetName) {
     tree = MakeEmptySetLeaf();
@@ -22,6 +30,7 @@ std::optional<ItemList> ViewSetItems(EvaluationContext& context, const std::stri
   if (!context.EnterViewSet(name)) return std::nullopt;
   auto items = EvaluateInContext(context, "(" + expression + ")", tree);
   context.LeaveViewSet();
+  if (!items) PlaceInStoredExpression(context, expression);
   return items;
 }
 

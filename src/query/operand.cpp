@@ -123,11 +123,14 @@ std::vector<std::string_view> SplitOperandWords(std::string_view text) {
   return words;
 }
 
-std::optional<Operand> ParseOperand(std::string_view token) {
+std::string_view StripOperandParentheses(std::string_view token) {
   const size_t first = token.find_first_not_of("()");
-  if (first == std::string_view::npos) return std::nullopt;
-  token = token.substr(first, token.find_last_not_of("()") - first + 1);
-  const auto words = SplitOperandWords(token);
+  if (first == std::string_view::npos) return {};
+  return token.substr(first, token.find_last_not_of("()") - first + 1);
+}
+
+std::optional<Operand> ParseOperand(std::string_view token) {
+  const auto words = SplitOperandWords(StripOperandParentheses(token));
   if (words.empty()) return std::nullopt;
   Operand operand{std::string(words[0]), {}};
   for (size_t i = 1; i < words.size(); ++i) {

@@ -46,6 +46,9 @@ std::optional<Condition> ParseCondition(std::string_view word);
 /// every further word a condition. Nothing when there is no word or a condition is invalid.
 std::optional<Operand> ParseOperand(std::string_view token);
 
+/// The token without its leading and trailing "(" and ")" characters.
+std::string_view StripOperandParentheses(std::string_view token);
+
 /// Splits at spaces outside double quotes, dropping empty words.
 std::vector<std::string_view> SplitOperandWords(std::string_view text);
 

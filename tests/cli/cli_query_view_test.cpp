@@ -37,12 +37,31 @@ TEST_F(CliQueryView, QueryJsonCarriesLeavesGroupingAndProperties) {
   EXPECT_EQ(work["items"][0]["sets"], nlohmann::json::array({"Work"}));  // the sets it was found in
 }
 
-TEST_F(CliQueryView, BadExpressionsFailWithTheMessage) {
-  for (const std::string expression : {"Nope", "Work(", "Music Year>1", "Work Year>\"x\"", "+", ""}) {
+TEST_F(CliQueryView, BadExpressionsFailWithTheMessageThenTheCauseAndWhere) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Nope", "第1个字符处：没有名为\"Nope\"的文件集或视图集"},
+      {"Work(", "第5个字符处：前面缺少运算符 + - ^"},
+      {"Music Year>1", "第7个字符处：文件集\"Music\"没有定义属性\"Year\""},
+      {"Work Year>\"x\"", "第6个字符处：属性\"Year\"是数值（NUMBER），值不能加双引号"},
+      {"+", "第1个字符处：\"+\"前面缺少文件集或视图集"},
+      {"", "表达式为空"},
+  };
+  for (const auto& [expression, reason] : cases) {
     const auto result = Cli({"query", expression});
     EXPECT_EQ(result.exitCode, 1) << expression;
-    EXPECT_NE(result.err.find("查询表达式错误，请检查!"), std::string::npos) << expression;
+    EXPECT_EQ(result.err, "查询表达式错误，请检查!\n" + reason + "\n") << expression;
   }
+}
+
+TEST_F(CliQueryView, BadExpressionWithJsonIsOneObjectOnStderr) {
+  const auto result = Cli({"--json", "query", "Work Year==2024"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+  ASSERT_EQ(Lines(result.err).size(), 1u) << result.err;
+  const auto failure = nlohmann::json::parse(result.err);
+  EXPECT_EQ(failure["error"], "查询表达式错误，请检查!");
+  EXPECT_EQ(failure["code"], "unknown-operator");
+  EXPECT_EQ(failure["reason"].get<std::string>().rfind("第10个字符处：未知的运算符\"==\"", 0), 0u) << failure;
 }
 
 TEST_F(CliQueryView, ViewSetLifecycle) {
@@ -75,20 +94,24 @@ TEST_F(CliQueryView, ViewSetRefusalsLeaveTheDataFile) {
   struct Case {
     std::vector<std::string> args;
     std::string message;
+    std::string reason;  // the start of the second line
   };
   const std::vector<Case> cases = {
-      {{"view", "add", "Work", "Music"}, "新增视图集失败"},      // an entity set's name
-      {{"view", "add", "a b", "Music"}, "新增视图集失败"},       // illegal character
-      {{"view", "add", "Self", "Self"}, "新增视图集失败"},       // names itself
-      {{"view", "add", "Bad", "Music+"}, "新增视图集失败"},      // does not evaluate
-      {{"view", "set", "Recent", "Recent"}, "表达式语法错误"},   // would refer to itself
-      {{"view", "rename", "Recent", "Music"}, "名称错误"},       // name in use
-      {{"view", "rm", "Nothing"}, "删除视图集失败"},
+      {{"view", "add", "Work", "Music"}, "新增视图集失败", "已有名为\"Work\"的文件集"},
+      {{"view", "add", "a b", "Music"}, "新增视图集失败", "名称\"a b\"中含有非法字符\" \""},
+      {{"view", "add", "Self", "Self"}, "新增视图集失败", "第1个字符处：没有名为\"Self\""},  // names itself
+      {{"view", "add", "Bad", "Music+"}, "新增视图集失败", "第6个字符处：\"+\"后面缺少"},
+      {{"view", "set", "Recent", "Recent"}, "表达式语法错误", "第1个字符处：视图集\"Recent\"的表达式又引用了它自己"},
+      {{"view", "rename", "Recent", "Music"}, "名称错误", "已有名为\"Music\"的文件集"},
+      {{"view", "rm", "Nothing"}, "删除视图集失败", "没有名为\"Nothing\"的视图集"},
   };
   for (const auto& c : cases) {
     const auto result = Cli(c.args);
     EXPECT_EQ(result.exitCode, 1) << c.args[1] << " " << c.args[2];
-    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    const auto lines = Lines(result.err);
+    ASSERT_EQ(lines.size(), 2u) << result.err;
+    EXPECT_NE(lines[0].find(c.message), std::string::npos) << result.err;
+    EXPECT_EQ(lines[1].rfind(c.reason, 0), 0u) << result.err;
   }
   EXPECT_EQ(DataBytes(), before);
 }

@@ -42,15 +42,26 @@ TEST_F(ViewSets, AddChecksNameAndExpressionThenSaves) {
   expected.insert(expected.begin() + 2, {"New", "A Size>1-B"});
   EXPECT_EQ(Saved(), expected);
 
-  const std::vector<std::pair<std::string, std::string>> refused = {
-      {"", "A"},          {"A", "B"},   // an entity set's name
-      {"V", "B"},                       // another view set's name
-      {"Bad", "A+"},      {"Bad", "Unknown"}, {"Bad", ""},
-      {"Self", "Self+A"},  // the name does not exist while the expression is checked
+  const struct {
+    std::string name;
+    std::string expression;
+    std::string_view code;
+  } refused[] = {
+      {"", "A", "name-empty"},
+      {"A", "B", "name-used-by-set"},
+      {"V", "B", "name-used-by-view-set"},
+      {"Bad", "A+", "operand-missing-at-end"},
+      {"Bad", "Unknown", "unknown-name"},
+      {"Bad", "", "expression-empty"},
+      {"Self", "Self+A", "unknown-name"},  // the name does not exist while the expression is checked
   };
-  for (const auto& [name, expression] : refused) EXPECT_FALSE(AddViewSet(*store_, name, expression)) << name;
+  for (const auto& c : refused) {
+    const CheckResult added = AddViewSet(*store_, c.name, c.expression);
+    EXPECT_EQ(added.Message(), MessageId::AddViewSetFailed) << c.name;
+    EXPECT_EQ(added.Code(), c.code) << c.name;
+  }
   for (char c : std::string("<>/\\|;:\"?.+-() ^")) {
-    EXPECT_FALSE(AddViewSet(*store_, std::string("x") + c + "y", "A")) << c;
+    EXPECT_EQ(AddViewSet(*store_, std::string("x") + c + "y", "A").Code(), "name-illegal") << c;
   }
   EXPECT_EQ(Saved(), expected);
   EXPECT_EQ(ViewSetNameExists(*store_, "New").isViewSet, true);
@@ -60,10 +71,12 @@ TEST_F(ViewSets, AddChecksNameAndExpressionThenSaves) {
 
 TEST_F(ViewSets, UpdateRefusesBadAndSelfReferringExpressions) {
   ASSERT_TRUE(AddViewSet(*store_, "Outer", "V+C"));
-  EXPECT_FALSE(UpdateViewSetExpression(*store_, "Missing", "A"));
-  EXPECT_FALSE(UpdateViewSetExpression(*store_, "V", "A+"));
-  EXPECT_FALSE(UpdateViewSetExpression(*store_, "V", "V+A"));      // itself
-  EXPECT_FALSE(UpdateViewSetExpression(*store_, "V", "Outer^A"));  // back through Outer
+  EXPECT_EQ(UpdateViewSetExpression(*store_, "Missing", "A").Code(), "unknown-view-set");
+  EXPECT_EQ(UpdateViewSetExpression(*store_, "V", "A+").Code(), "operand-missing-at-end");
+  const CheckResult itself = UpdateViewSetExpression(*store_, "V", "V+A");
+  EXPECT_EQ(itself.Message(), MessageId::ViewExpressionError);
+  EXPECT_EQ(itself.Code(), "view-set-cycle");
+  EXPECT_EQ(UpdateViewSetExpression(*store_, "V", "Outer^A").Code(), "view-set-cycle");  // back through Outer
   EXPECT_EQ(GetViewSetExpression(*store_, "V"), "A+B");
 
   EXPECT_TRUE(UpdateViewSetExpression(*store_, "V", "B"));
@@ -73,11 +86,11 @@ TEST_F(ViewSets, UpdateRefusesBadAndSelfReferringExpressions) {
 
 TEST_F(ViewSets, RenameAndDelete) {
   ASSERT_TRUE(AddViewSet(*store_, "Outer", "V+C"));
-  EXPECT_FALSE(RenameViewSet(*store_, "V", ""));
-  EXPECT_FALSE(RenameViewSet(*store_, "V", "A"));
-  EXPECT_FALSE(RenameViewSet(*store_, "V", "W"));
-  EXPECT_FALSE(RenameViewSet(*store_, "V", "a b"));
-  EXPECT_FALSE(RenameViewSet(*store_, "Missing", "Fresh"));
+  EXPECT_EQ(RenameViewSet(*store_, "V", "").Code(), "name-empty");
+  EXPECT_EQ(RenameViewSet(*store_, "V", "A").Code(), "name-used-by-set");
+  EXPECT_EQ(RenameViewSet(*store_, "V", "W").Code(), "name-used-by-view-set");
+  EXPECT_EQ(RenameViewSet(*store_, "V", "a b").Code(), "name-illegal");
+  EXPECT_EQ(RenameViewSet(*store_, "Missing", "Fresh").Code(), "unknown-view-set");
   EXPECT_TRUE(RenameViewSet(*store_, "V", "V"));  // no change
 
   EXPECT_TRUE(RenameViewSet(*store_, "V", "Both"));
@@ -85,7 +98,7 @@ TEST_F(ViewSets, RenameAndDelete) {
   EXPECT_EQ(GetViewSetExpression(*store_, "Outer"), "Both+C");  // follows the rename
   EXPECT_TRUE(EvaluateExpression(*store_, "Outer"));
 
-  EXPECT_FALSE(DeleteViewSet(*store_, "Missing"));
+  EXPECT_EQ(DeleteViewSet(*store_, "Missing").Code(), "unknown-view-set");
   EXPECT_TRUE(DeleteViewSet(*store_, "W"));
   EXPECT_FALSE(GetItemsByName(*store_, "W"));
   EXPECT_EQ(Saved(), (Views{{"Both", "A+B"}, {"Cond", "A Size>5"}, {"E", "#空集#"}, {"Outer", "Both+C"}}));
@@ -134,7 +147,7 @@ TEST_F(ViewSets, QuickViewSet) {
 TEST_F(ViewSets, FailedSaveIsReported) {
   CFileSetStore unsaved;
   ASSERT_TRUE(unsaved.LoadXml(test::BuildLibraryXml({{"R", {}, {}, {}}}, {})));
-  EXPECT_FALSE(AddViewSet(unsaved, "New", "R"));  // no data file to write
+  EXPECT_EQ(AddViewSet(unsaved, "New", "R").Code(), "save-failed");  // no data file to write
 }
 
 TEST(ViewSetCycles, FailInsteadOfRecursing) {
