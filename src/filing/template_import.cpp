@@ -1,4 +1,7 @@
 // Importing a template: merging its set tree under the current root set.
+#include <unordered_map>
+#include <unordered_set>
+
 #include "filing/templates.h"
 #include "store/data_file.h"
 #include "store/envelope.h"
@@ -17,46 +20,64 @@ DefinitionList MergedDefinitions(const DefinitionList& fromTemplate, const Defin
   return merged;
 }
 
-DefinitionList OwnDefinitions(const CFileSetStore& source, const std::string& name) {
-  DefinitionList own;
-  for (const auto& definition : source.GetDefinitions(name)) {
-    if (definition.origin != kOriginParent) own.push_back(definition);
-  }
-  return own;
-}
-
 class TemplateMerge {
  public:
   TemplateMerge(const CFileSetStore& source, CFileSetStore& target)
-      : source_(source), target_(target), sourceRoot_(source.GetRootName()), targetRoot_(target.GetRootName()) {}
+      : source_(source),
+        target_(target),
+        sourceRoot_(source.GetRootName()),
+        targetRoot_(target.GetRootName()),
+        ownDefinitions_(source.GetOwnDefinitionsOfAll()) {}
 
-  // Each child of the template's root set goes under the importer's root set.
+  // Each child of the template's root set goes under the importer's root set, and
+  // each set's children under it, depth first on an explicit stack. A set is merged
+  // once for every path that reaches it; a set already on the path (a parent cycle
+  // in a hand-made template) ends that path.
   void MergeUnderRoot() {
-    for (const auto& child : source_.GetChilds(sourceRoot_)) {
-      if (source_.FindFileSet(child)) Merge(child, targetRoot_);
+    std::vector<Frame> stack;
+    stack.push_back({sourceRoot_, targetRoot_, source_.GetChilds(sourceRoot_), 0, false});
+    while (!stack.empty()) {
+      Frame& top = stack.back();
+      if (top.next == top.childs.size()) {
+        if (top.onPath) onPath_.erase(top.name);
+        stack.pop_back();
+        continue;
+      }
+      const std::string child = top.childs[top.next++];
+      const std::string parent = top.childsGoUnder;
+      if (!source_.FindFileSet(child) || onPath_.count(child) || !MergeOne(child, parent)) continue;
+      onPath_.insert(child);
+      stack.push_back({child, child, source_.GetChilds(child), 0, true});
     }
   }
 
  private:
-  void Merge(const std::string& name, const std::string& parent) {
-    // A parent cycle in a hand-made template ends here.
-    if (ContainsName(path_, name)) return;
-    if (!MergeOne(name, parent)) return;
-    InsertName(path_, name);
-    for (const auto& child : source_.GetChilds(name)) {
-      if (source_.FindFileSet(child)) Merge(child, name);
-    }
-    RemoveName(path_, name);
+  struct Frame {
+    std::string name;
+    std::string childsGoUnder;  // the importer's set that the children are linked under
+    NameList childs;
+    size_t next = 0;
+    bool onPath = false;
+  };
+
+  // The template's own definitions of a set: inherited ones come again from its new parents.
+  const DefinitionList& OwnDefinitions(const std::string& name) const {
+    static const DefinitionList none;
+    const auto found = ownDefinitions_.find(name);
+    return found == ownDefinitions_.end() ? none : found->second;
   }
 
   // Links or creates the set; false when it and its subtree are skipped.
   bool MergeOne(const std::string& name, const std::string& parent) {
-    const DefinitionList definitions = OwnDefinitions(source_, name);
+    const DefinitionList& definitions = OwnDefinitions(name);
     if (target_.FindFileSet(name)) {
       NameList parents = target_.GetParents(name);
       // A link that would make a cycle is refused by the store and left out.
       if (InsertName(parents, parent)) target_.SetParents(name, parents);
-      target_.SetOwnDefinitions(name, MergedDefinitions(definitions, target_.GetDefinitions(name)));
+      // A template set that defines nothing itself changes no definition.
+      if (!definitions.empty()) {
+        target_.SetOwnDefinitions(name, MergedDefinitions(definitions, target_.GetDefinitions(name)));
+      }
       return true;
     }
     if (target_.HasViewSet(name)) return false;
@@ -78,7 +99,8 @@ class TemplateMerge {
   CFileSetStore& target_;
   const std::string sourceRoot_;
   const std::string targetRoot_;
-  NameList path_;
+  const std::unordered_map<std::string, DefinitionList> ownDefinitions_;
+  std::unordered_set<std::string> onPath_;
 };
 
 }  // namespace

@@ -36,6 +36,9 @@ struct NameUse {
   bool isViewSet = false;
 };
 
+/// Definitions in force, by set name, worked out once for several calls.
+using DefinitionMemo = std::unordered_map<std::string, DefinitionList>;
+
 struct ItemRef {
   std::string name;
   std::string path;
@@ -143,7 +146,13 @@ class CFileSetStore {
   // ---- Property definitions ----
 
   DefinitionList GetDefinitions(std::string_view name) const;
+  /// The same, keeping what it works out in `memo` for the next call: for many calls
+  /// on a document that does not change while they share the memo.
+  DefinitionList GetDefinitions(std::string_view name, DefinitionMemo& memo) const;
   DefinitionList CollectDefinitions(const NameList& names, bool& conflict) const;
+  /// The definitions each set makes itself (origin "Self" or "Ext"), in the order
+  /// GetDefinitions gives them, for every set in one walk over the graph.
+  std::unordered_map<std::string, DefinitionList> GetOwnDefinitionsOfAll() const;
   bool SetOwnDefinitions(const std::string& name, const DefinitionList& list);
   // Removes the set's own override of an inherited definition, so that the
   // inherited bounds apply again; items keep their values. False when the set
@@ -184,11 +193,11 @@ class CFileSetStore {
   void RemoveDefinition(const std::string& setName, const std::string& propertyName);
   void RemoveLostDefinitions(const std::string& setName, const DefinitionList& before,
                              const DefinitionList& after);
-  DefinitionList GetDefinitionsCached(std::string_view name,
-                                      std::unordered_map<std::string, DefinitionList>& cache) const;
   NameList DescendantsPreorder(const std::string& name) const;
   bool WouldMakeCycle(const std::string& name, const NameList& parents) const;
-  bool DeleteFileSetRecursive(const std::string& name, bool deleteFiles);
+  /// Takes `parent` out of the child's parents; false when it is the only one.
+  bool DetachFromParent(const std::string& child, const std::string& parent);
+  void RemoveSetWithItems(const std::string& name, bool deleteFiles, bool keepIndex);
 
   pugi::xml_document doc_;
   RootItemIndex rootItems_;

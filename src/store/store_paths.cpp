@@ -48,18 +48,25 @@ std::string CFileSetStore::GetEffectiveStorePath(std::string_view name) const {
 
 std::string CFileSetStore::ResolveExtendedStorePath(std::string_view name, std::string_view parent) const {
   // Walks up the chain of extended parents; a chain that comes back to a set it
-  // has passed (possible in a hand-edited file) stops there.
-  std::string suffix = "/" + std::string(name);
-  std::unordered_set<std::string> passed{std::string(name)};
+  // has passed (possible in a hand-edited file) stops there. The names are joined
+  // once at the end, so that a long chain costs time in proportion to its text.
+  NameList passed{std::string(name)};
+  std::unordered_set<std::string> seen{std::string(name)};
   std::string current(parent);
+  std::string top;
   while (true) {
     const StorePath path = GetStorePath(current);
-    if (!path.found) return suffix;
-    if (path.kind == StorePathKind::UsrDef) return StripForJoin(path.text) + suffix;
-    if (!passed.insert(current).second) return suffix;
-    suffix = "/" + current + suffix;
+    if (!path.found) break;
+    if (path.kind == StorePathKind::UsrDef) {
+      top = StripForJoin(path.text);
+      break;
+    }
+    if (!seen.insert(current).second) break;
+    passed.push_back(current);
     current = path.text;
   }
+  for (auto it = passed.rbegin(); it != passed.rend(); ++it) top += "/" + *it;
+  return top;
 }
 
 void CFileSetStore::SetNote(std::string_view name, const std::string& text) {

@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "store/definition_walk.h"
 #include "store/file_set_store.h"
 #include "store/xml_text.h"
 
 namespace ovelin {
 namespace {
-
-PropertyDefinition ReadDefinition(pugi::xml_node property) {
-  return {property.attribute("Name").value(),     property.attribute("Type").value(),
-          property.attribute("Min").value(),      property.attribute("Max").value(),
-          property.attribute("InitValue").value(), std::string(kOriginSelf)};
-}
 
 void WriteBounds(pugi::xml_node property, const PropertyDefinition& definition) {
   SetAttribute(property, "Min", definition.min);
@@ -55,47 +50,40 @@ void RemoveFileValue(pugi::xml_node file, std::string_view name) {
 }  // namespace
 
 DefinitionList CFileSetStore::GetDefinitions(std::string_view name) const {
-  std::unordered_map<std::string, DefinitionList> cache;
-  return GetDefinitionsCached(name, cache);
-}
-
-// The cache holds each set's result for one top-level call, so that a set reached
-// through several parents is worked out once; an entry is made before the walk up
-// so that a parent cycle in a hand-edited file ends instead of recursing forever.
-DefinitionList CFileSetStore::GetDefinitionsCached(std::string_view name,
-                                                   std::unordered_map<std::string, DefinitionList>& cache) const {
   const std::string key(name);
-  if (const auto known = cache.find(key); known != cache.end()) return known->second;
-  pugi::xml_node set = FindFileSet(name);
-  if (!set) return {};
-  cache.emplace(key, DefinitionList());
+  DefinitionMemo memo;
+  DefinitionWalk walk(*this, memo);
+  walk.CountReaders({key}, true);
+  return walk.Of(key);
+}
 
+DefinitionList CFileSetStore::GetDefinitions(std::string_view name, DefinitionMemo& memo) const {
+  return DefinitionWalk(*this, memo).Of(std::string(name));
+}
+
+// One walk for all the names, so that a set reached through several of them is
+// worked out once.
+DefinitionList CFileSetStore::CollectDefinitions(const NameList& names, bool& conflict) const {
+  DefinitionMemo memo;
+  DefinitionWalk walk(*this, memo);
+  walk.CountReaders(names, true);
   DefinitionList list;
-  for (const auto& parent : GetParents(name)) {
-    DefinitionList inherited = GetDefinitionsCached(parent, cache);
-    for (auto& definition : inherited) definition.origin = kOriginParent;
-    bool conflict = false;
-    list = MergeDefinitions(list, inherited, conflict);
-  }
-  for (pugi::xml_node property : set.child("ItemPropertys").children("Property")) {
-    PropertyDefinition own = ReadDefinition(property);
-    auto inherited = std::find_if(list.begin(), list.end(), [&](const auto& d) { return d.name == own.name; });
-    if (inherited == list.end()) {
-      list.push_back(std::move(own));
-      continue;
-    }
-    own.origin = kOriginExt;
-    *inherited = std::move(own);
-  }
-  cache[key] = list;
+  for (const auto& name : names) list = MergeDefinitions(list, walk.Of(name), conflict);
   return list;
 }
 
-DefinitionList CFileSetStore::CollectDefinitions(const NameList& names, bool& conflict) const {
-  DefinitionList list;
-  std::unordered_map<std::string, DefinitionList> cache;
-  for (const auto& name : names) list = MergeDefinitions(list, GetDefinitionsCached(name, cache), conflict);
-  return list;
+std::unordered_map<std::string, DefinitionList> CFileSetStore::GetOwnDefinitionsOfAll() const {
+  const NameList names = GetFileSetNames();
+  DefinitionMemo memo;
+  DefinitionWalk walk(*this, memo);
+  walk.CountReaders(names, false);
+  std::unordered_map<std::string, DefinitionList> own;
+  walk.OnFinished([&own](const std::string& name, const DefinitionList& list, const std::vector<size_t>& positions) {
+    DefinitionList& made = own[name];
+    for (size_t position : positions) made.push_back(list[position]);
+  });
+  for (const auto& name : names) walk.Visit(name);
+  return own;
 }
 
 bool CFileSetStore::SetOwnDefinitions(const std::string& name, const DefinitionList& list) {
@@ -162,13 +150,8 @@ void CFileSetStore::AddDefinition(pugi::xml_node set, const PropertyDefinition& 
 }
 
 void CFileSetStore::RemoveDefinition(const std::string& setName, const std::string& propertyName) {
-  // Each set of the subtree is handled once, parents before children; the set's
-  // own element of that name goes after its descendants have been handled.
-  std::unordered_set<std::string> done;
-  auto removeFrom = [&](auto& self, const std::string& current) -> void {
-    if (!done.insert(current).second) return;
-    pugi::xml_node set = FindFileSet(current);
-    if (!set) return;
+  // Each item of the set loses its value unless another of its sets still defines it.
+  auto removeValues = [&](pugi::xml_node set, const std::string& current) {
     for (pugi::xml_node file : set.child("Elements").children()) {
       if (file.type() != pugi::node_element) continue;
       CFileItem* item = rootItems_.Find(ChildText(file, "Path"));
@@ -179,10 +162,35 @@ void CFileSetStore::RemoveDefinition(const std::string& setName, const std::stri
       RemoveFileValue(file, propertyName);
       if (item) item->RemovePropertyValue(propertyName);
     }
-    for (const auto& child : GetChilds(current)) self(self, child);
-    if (pugi::xml_node own = OwnProperty(set, propertyName)) own.parent().remove_child(own);
   };
-  removeFrom(removeFrom, setName);
+  // Each set of the subtree is handled once, parents before children, depth first
+  // on an explicit stack; the set's own element of that name goes after its
+  // descendants have been handled.
+  struct Frame {
+    pugi::xml_node set;
+    NameList childs;
+    size_t next = 0;
+  };
+  std::unordered_set<std::string> done;
+  std::vector<Frame> stack;
+  auto enter = [&](const std::string& current) {
+    if (!done.insert(current).second) return;
+    pugi::xml_node set = FindFileSet(current);
+    if (!set) return;
+    removeValues(set, current);
+    stack.push_back({set, GetChilds(current), 0});
+  };
+  enter(setName);
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    if (top.next < top.childs.size()) {
+      const std::string child = top.childs[top.next++];
+      enter(child);
+      continue;
+    }
+    if (pugi::xml_node own = OwnProperty(top.set, propertyName)) own.parent().remove_child(own);
+    stack.pop_back();
+  }
 }
 
 void CFileSetStore::RemoveLostDefinitions(const std::string& setName, const DefinitionList& before,

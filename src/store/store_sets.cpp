@@ -81,7 +81,9 @@ bool CFileSetStore::CreateFileSet(const std::string& name, const NameList& paren
   set.append_child("ItemPropertys");
   if (indexValid_) setIndex_.emplace(name, set);
 
-  SetOwnDefinitions(name, definitions);
+  // A new set has no definitions of its own to remove: without new ones there is
+  // nothing to do, and no need to work out what its parents pass down.
+  if (!definitions.empty()) SetOwnDefinitions(name, definitions);
   for (const auto& parentName : parents) {
     pugi::xml_node parent = FindFileSet(parentName);
     if (!parent) continue;
@@ -157,29 +159,52 @@ bool CFileSetStore::SetParents(const std::string& name, const NameList& newParen
 
 bool CFileSetStore::DeleteFileSet(const std::string& name, bool deleteFiles) {
   if (!FindFileSet(name)) return false;
-  return DeleteFileSetRecursive(name, deleteFiles);
-}
+  // Two sets of one name (a damaged file) share an entry of the index: it is then
+  // rebuilt after each removal instead of losing just the removed set's entry.
+  size_t sets = 0;
+  for ([[maybe_unused]] pugi::xml_node set : EntitySets().children("FileSet")) ++sets;
+  const bool keepIndex = sets == setIndex_.size();
 
-bool CFileSetStore::DeleteFileSetRecursive(const std::string& name, bool deleteFiles) {
-  pugi::xml_node set = FindFileSet(name);
-  if (!set) return false;
-
-  for (const auto& childName : GetChilds(name)) {
-    pugi::xml_node child = FindFileSet(childName);
-    if (!child) continue;
-    const NameList before = GetParents(childName);
-    NameList after = before;
-    RemoveName(after, name);
-    if (after.empty()) {
-      DeleteFileSetRecursive(childName, deleteFiles);
+  // Depth first on an explicit stack: each child left without a parent goes, with
+  // its own such children, before the set itself. A set on the stack is not entered
+  // again, so that a parent cycle of a damaged file ends.
+  struct Frame {
+    std::string name;
+    NameList childs;
+    size_t next = 0;
+  };
+  std::unordered_set<std::string> onStack{name};
+  std::vector<Frame> stack{{name, GetChilds(name), 0}};
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    if (top.next < top.childs.size()) {
+      const std::string child = top.childs[top.next++];
+      const std::string parent = top.name;
+      if (!FindFileSet(child) || DetachFromParent(child, parent) || !onStack.insert(child).second) continue;
+      stack.push_back({child, GetChilds(child), 0});
       continue;
     }
-    bool conflict = false;
-    const DefinitionList inherited = CollectDefinitions(before, conflict);
-    WriteNameList(child, "Parents", after);
-    RemoveLostDefinitions(childName, inherited, CollectDefinitions(after, conflict));
+    RemoveSetWithItems(top.name, deleteFiles, keepIndex);
+    onStack.erase(top.name);
+    stack.pop_back();
   }
+  return true;
+}
 
+bool CFileSetStore::DetachFromParent(const std::string& child, const std::string& parent) {
+  const NameList before = GetParents(child);
+  NameList after = before;
+  RemoveName(after, parent);
+  if (after.empty()) return false;
+  bool conflict = false;
+  const DefinitionList inherited = CollectDefinitions(before, conflict);
+  WriteNameList(FindFileSet(child), "Parents", after);
+  RemoveLostDefinitions(child, inherited, CollectDefinitions(after, conflict));
+  return true;
+}
+
+void CFileSetStore::RemoveSetWithItems(const std::string& name, bool deleteFiles, bool keepIndex) {
+  pugi::xml_node set = FindFileSet(name);
   for (const auto& ref : ReadSetItemRefs(name)) {
     CFileItem* item = rootItems_.Find(ref.path);
     if (!item || !ContainsName(item->GetOwningSets(), name)) continue;
@@ -201,14 +226,17 @@ bool CFileSetStore::DeleteFileSetRecursive(const std::string& name, bool deleteF
 
   const NameList parents = GetParents(name);
   set.parent().remove_child(set);
-  InvalidateIndex();
+  if (keepIndex && indexValid_) {
+    setIndex_.erase(name);
+  } else {
+    InvalidateIndex();
+  }
   for (const auto& parentName : parents) {
     pugi::xml_node parent = FindFileSet(parentName);
     if (!parent) continue;
     NameList childs = SplitNames(ChildText(parent, "Childs"));
     if (RemoveName(childs, name)) WriteNameList(parent, "Childs", childs);
   }
-  return true;
 }
 
 }  // namespace ovelin
