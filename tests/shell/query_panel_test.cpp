@@ -201,7 +201,7 @@ class QueryPanelTest : public QObject {
     QString message;
     AnswerNextMessage(&message);
     panel_->runQuery("A+(", "k", 0);
-    QCOMPARE(message, QString("查询表达式错误，请检查!"));
+    QCOMPARE(message, QString("查询表达式错误，请检查!\n第3个字符处：\"(\"后面缺少文件集或视图集"));
     QVERIFY(!panel_->CurrentResult());
     QCOMPARE(panel_->ResultList()->Model().rowCount(), 0);
     QCOMPARE(panel_->ExpressionField()->text(), QString("A+("));
@@ -211,7 +211,7 @@ class QueryPanelTest : public QObject {
     message.clear();
     AnswerNextMessage(&message);
     panel_->refresh();
-    QCOMPARE(message, QString("查询表达式错误，请检查!"));
+    QCOMPARE(message, QString("查询表达式错误，请检查!\n第3个字符处：\"(\"后面缺少文件集或视图集"));
     panel_->back();
     QCOMPARE(CurrentExpression(*panel_), QString("A"));
   }
@@ -376,7 +376,8 @@ class QueryPanelTest : public QObject {
     QString message;
     AnswerNextMessage(&message);
     QVERIFY(!panel_->newViewSetFromQuery());
-    QCOMPARE(message, QString("新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！"));
+    QCOMPARE(message, QString("新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！\n"
+                              "已有名为\"A\"的文件集"));
     QCOMPARE(saved.count(), 1);
   }
 

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <tuple>
+
 #include "query/view_sets.h"
 #include "shell/viewlist/dlg_del_view_set_option.h"
 #include "shell/viewlist/dlg_view_set_def.h"
@@ -65,14 +67,19 @@ class ViewListTest : public QObject {
   }
 
   void newViewSetThatTheStoreRefusesIsReported() {
-    const QString expected = "新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！";
-    const QList<std::pair<QString, QString>> refused{{"A", "B"}, {"v5", "A+"}, {"v 5", "A"}, {"v2", "B"}};
-    for (const auto& [name, expression] : refused) {
+    const QString expected = "新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！\n";
+    // Name, expression, and the reason on the second line.
+    const QList<std::tuple<QString, QString, QString>> refused{
+        {"A", "B", "已有名为\"A\"的文件集"},
+        {"v5", "A+", "第2个字符处：\"+\"后面缺少文件集或视图集"},
+        {"v 5", "A", "名称\"v 5\"中含有非法字符\" \"（名称不能含有 <>/\\|;:\"?.+-() 空格 ^）"},
+        {"v2", "B", "已有名为\"v2\"的视图集"}};
+    for (const auto& [name, expression, reason] : refused) {
       FillAndAccept(name, expression);
       QString message;
       AnswerNextMessage(&message);
       list_->newViewSet();
-      QCOMPARE(message, expected);
+      QCOMPARE(message, expected + reason);
     }
     QCOMPARE(Rows(*list_), (QStringList{"v2", "v4"}));
   }
@@ -83,7 +90,7 @@ class ViewListTest : public QObject {
     QString message;
     AnswerNextMessage(&message);
     list_->editViewSet();
-    QCOMPARE(message, QString("表达式语法错误，请检查！"));
+    QCOMPARE(message, QString("表达式语法错误，请检查！\n第3个字符处：\"(\"后面缺少文件集或视图集"));
     QCOMPARE(Rows(*list_), (QStringList{"v9", "v4"}));
     const auto disk = fixture_->ReloadFromDisk();
     QCOMPARE(disk->GetViewSetExpression("v9"), std::string("A"));
@@ -104,7 +111,7 @@ class ViewListTest : public QObject {
     QString message;
     AnswerNextMessage(&message);
     list_->editViewSet();
-    QCOMPARE(message, QString("名称错误，请检查！"));
+    QCOMPARE(message, QString("名称错误，请检查！\n已有名为\"B\"的文件集"));
     QCOMPARE(Rows(*list_), (QStringList{"v2", "v4"}));
   }
 

@@ -130,9 +130,10 @@ void CRightView::RunQuery(HistoryMode mode, const QString& expression, const QSt
     return;
   }
   cancelSearch();
-  std::optional<EvaluationResult> evaluated = EvaluateExpression(store_, ToStd(plan->expression));
+  CheckResult why;
+  std::optional<EvaluationResult> evaluated = EvaluateExpression(store_, ToStd(plan->expression), why);
   if (!evaluated) {
-    ShowFailure(*plan);
+    ShowFailure(*plan, why);
     return;
   }
   if (plan->keywords.isEmpty()) {
@@ -148,7 +149,7 @@ void CRightView::RunQuery(HistoryMode mode, const QString& expression, const QSt
   ShowResult(*plan, std::move(*evaluated), true);
 }
 
-void CRightView::ShowFailure(const QueryPlan& plan) {
+void CRightView::ShowFailure(const QueryPlan& plan, const CheckResult& why) {
   history_.Commit(plan, {plan.expression, plan.keywords});
   result_.reset();
   expression_->SetTextByProgram(plan.expression);
@@ -161,7 +162,8 @@ void CRightView::ShowFailure(const QueryPlan& plan) {
   list_->Draw(0);
   UpdateButtons();
   emit stateChanged();
-  ShowWarning(this, QStringLiteral("查询表达式错误，请检查!"));
+  // "查询表达式错误，请检查!", then the cause and where it is.
+  ShowWarning(this, ToQ(why.MessageText() + "\n" + why.ReasonText()));
 }
 
 void CRightView::ShowResult(const QueryPlan& plan, EvaluationResult evaluated, bool ranked) {

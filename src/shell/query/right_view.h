@@ -28,6 +28,7 @@ class QPushButton;
 namespace ovelin {
 
 class CFileSetStore;
+class CheckResult;
 class CQueryExpEdit;
 class CQueryResList;
 class CContentSearchWorker;
@@ -133,7 +134,7 @@ class CRightView : public QWidget {
  private:
   void BuildControls();
   void ConnectControls();
-  void ShowFailure(const QueryPlan& plan);
+  void ShowFailure(const QueryPlan& plan, const CheckResult& why);
   void ShowResult(const QueryPlan& plan, EvaluationResult evaluated, bool ranked);
   void FillGroupingBox(const QString& keywords);
   void StartContentSearch(const QueryPlan& plan, EvaluationResult evaluated, unsigned flags);

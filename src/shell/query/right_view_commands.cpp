@@ -21,8 +21,9 @@ bool CRightView::newViewSetFromQuery() {
   const QString expression = history_.Current() ? history_.Current()->expression : QString();
   CDlgViewSetDef dialog({}, expression, this);
   if (dialog.exec() != QDialog::Accepted) return false;
-  if (!AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression()))) {
-    ShowWarning(this, QStringLiteral("新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！"));
+  // "新增视图集失败，...", then which of the name, the expression or the save failed.
+  if (CheckResult added = AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression())); !added) {
+    ShowWarning(this, ToQ(added.MessageText() + "\n" + added.ReasonText()));
     return false;
   }
   emit viewSetsChanged();

@@ -16,6 +16,12 @@
 #include "store/text_order.h"
 
 namespace ovelin {
+namespace {
+
+// A refused change's message, then its reason on a second line.
+QString WithReason(const CheckResult& result) { return ToQ(result.MessageText() + "\n" + result.ReasonText()); }
+
+}  // namespace
 
 CViewList::CViewList(CFileSetStore& store, QWidget* parent)
     : QListWidget(parent), store_(store), menu_(new QMenu(this)) {
@@ -85,8 +91,9 @@ void CViewList::RunSelected(int mode) {
 void CViewList::newViewSet() {
   CDlgViewSetDef dialog({}, {}, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression()))) {
-    ShowWarning(this, QStringLiteral("新增视图集失败，请检查名称是否重复是否含有非法字符以及表达式的正确性！"));
+  // "新增视图集失败，...", then which of the name, the expression or the save failed.
+  if (CheckResult added = AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression())); !added) {
+    ShowWarning(this, WithReason(added));
     return;
   }
   InsertSorted(dialog.Name());
@@ -97,8 +104,8 @@ void CViewList::deleteViewSet() {
   if (name.isEmpty()) return;
   CDlgDelViewSetOption dialog(name, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!DeleteViewSet(store_, ToStd(name))) {
-    ShowWarning(this, QStringLiteral("删除视图集失败！"));
+  if (CheckResult deleted = DeleteViewSet(store_, ToStd(name)); !deleted) {
+    ShowWarning(this, WithReason(deleted));  // "删除视图集失败！"
     return;
   }
   delete selectedItems().constFirst();
@@ -112,15 +119,15 @@ void CViewList::editViewSet() {
   const QString name = row->text();
   CDlgViewSetDef dialog(name, ToQ(GetViewSetExpression(store_, ToStd(name))), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!UpdateViewSetExpression(store_, ToStd(name), ToStd(dialog.Expression()))) {
-    ShowWarning(this, QStringLiteral("表达式语法错误，请检查！"));
+  if (CheckResult updated = UpdateViewSetExpression(store_, ToStd(name), ToStd(dialog.Expression())); !updated) {
+    ShowWarning(this, WithReason(updated));  // "表达式语法错误，请检查！"
   }
   if (dialog.Name() == name) return;
-  if (RenameViewSet(store_, ToStd(name), ToStd(dialog.Name()))) {
-    row->setText(dialog.Name());
-  } else {
-    ShowWarning(this, QStringLiteral("名称错误，请检查！"));
+  if (CheckResult renamed = RenameViewSet(store_, ToStd(name), ToStd(dialog.Name())); !renamed) {
+    ShowWarning(this, WithReason(renamed));  // "名称错误，请检查！"
+    return;
   }
+  row->setText(dialog.Name());
 }
 
 void CViewList::contextMenuEvent(QContextMenuEvent* event) {
