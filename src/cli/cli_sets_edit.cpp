@@ -35,14 +35,6 @@ DefinitionList OwnDefinitions(const CFileSetStore& store, const std::string& nam
   return own;
 }
 
-// A set that extends a parent it no longer has extends the last remaining one.
-void KeepExtendedParent(CFileSetStore& store, const std::string& name) {
-  const StorePath path = store.GetStorePath(name);
-  const NameList parents = store.GetParents(name);
-  if (path.kind != StorePathKind::ExParent || parents.empty() || ContainsName(parents, path.text)) return;
-  store.SetStorePath(name, parents.back(), StorePathKind::ExParent);
-}
-
 int Add(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   DefinitionList definitions;
@@ -93,7 +85,7 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   if (int rc = CheckParentConflicts(store, parents); rc != kExitOk) return rc;
   if (int rc = CheckOwnConflicts(store, parents, OwnDefinitions(store, name)); rc != kExitOk) return rc;
   if (!store.SetParents(name, parents)) return Fail(kExitFailed, "cannot set the parents of " + Quoted(name));
-  KeepExtendedParent(store, name);
+  store.KeepExtendedParent(name);
   return context.SaveChanges();
 }
 
@@ -206,7 +198,9 @@ std::vector<Command> SetEditCommands() {
        "--delete-files also moves the local files of the items that belong to no set any\n"
        "more to the user's Trash; with --permanently they are deleted for good. A file whose\n"
        "file system has no usable trash is kept and reported, and the exit code is then 1;\n"
-       "a file already gone is no failure. The root set cannot be removed."},
+       "a file already gone is no failure. The root set cannot be removed. A child that keeps\n"
+       "another parent and extended the store path of the removed set extends its last\n"
+       "remaining parent in name order."},
   };
 }
 

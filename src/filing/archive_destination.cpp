@@ -3,30 +3,40 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <unordered_set>
 
 #include "filing/url_parts.h"
 
 namespace ovelin {
 namespace {
 
-// Whether the chain of extended store paths from `set` ends in a named folder. A
-// chain that ends in an empty folder, a missing set or a loop names no folder; the
-// resolved path would then be a bare "/Set/Sub" at the top of the file system.
-bool HasStoreFolder(const CFileSetStore& store, const std::string& set) {
-  NameList passed;
-  std::string current = set;
-  while (true) {
-    const StorePath path = store.GetStorePath(current);
-    if (!path.found || !InsertName(passed, current)) return false;
-    if (path.kind == StorePathKind::UsrDef) return !path.text.empty();
-    current = path.text;
-  }
+std::string Unreachable(const std::string& set, const std::string& why) {
+  return "文件集" + set + "的存储路径无法到达：" + why;
 }
 
 }  // namespace
 
+std::string UnreachableStorePathReason(const CFileSetStore& store, const std::string& pigPathSet) {
+  if (pigPathSet.empty()) return {};
+  std::unordered_set<std::string> passed;
+  std::string extender;  // the set whose store path extends `current`
+  std::string current = pigPathSet;
+  while (true) {
+    if (current.empty()) return Unreachable(pigPathSet, "文件集" + extender + "没有指定扩展哪个父集");
+    const StorePath path = store.GetStorePath(current);
+    if (!path.found && extender.empty()) return Unreachable(pigPathSet, "没有这个文件集");
+    if (!path.found) return Unreachable(pigPathSet, "文件集" + extender + "扩展的父集" + current + "不存在");
+    if (!passed.insert(current).second) return Unreachable(pigPathSet, "存储路径的扩展在文件集" + current + "处形成循环");
+    if (path.kind == StorePathKind::UsrDef) {
+      return path.text.empty() ? Unreachable(pigPathSet, "文件集" + current + "没有存储文件夹") : std::string();
+    }
+    extender = current;
+    current = path.text;
+  }
+}
+
 std::string ArchiveDestinationRoot(const CFileSetStore& store, const std::string& pigPathSet) {
-  if (pigPathSet.empty() || !HasStoreFolder(store, pigPathSet)) return {};
+  if (pigPathSet.empty() || !UnreachableStorePathReason(store, pigPathSet).empty()) return {};
   return store.GetEffectiveStorePath(pigPathSet);
 }
 

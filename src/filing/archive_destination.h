@@ -15,10 +15,15 @@ namespace ovelin {
 /// an empty base path counts as the source itself. An empty root gives the source.
 std::string ArchiveDestination(const std::string& source, const std::string& basePath, const std::string& root);
 
+/// Why the store path of `pigPathSet` cannot be reached, for the user, naming the
+/// set: it names no set, or its chain of extended store paths meets a missing set
+/// or a loop, or ends in a set without a folder. Empty when it can be reached, and
+/// for an empty name (no store-path set: nothing moves).
+std::string UnreachableStorePathReason(const CFileSetStore& store, const std::string& pigPathSet);
+
 /// The store folder that items filed with `pigPathSet` as store-path set go to:
-/// its resolved store path. Empty when the name is empty, names no set, or its
-/// chain of extended store paths ends in no named folder (an empty folder, a
-/// missing set or a loop), so that nothing lands at the top of the file system.
+/// its resolved store path. Empty when the name is empty or the store path cannot
+/// be reached, so that nothing lands at the top of the file system.
 std::string ArchiveDestinationRoot(const CFileSetStore& store, const std::string& pigPathSet);
 
 /// "folder/stem_YYYYMMDDhhmmss.ext" with the UTC time `now`. A name without a "."

@@ -93,6 +93,24 @@ bool MoveFile(const JournalMove& move, ArchiveJournal& journal, IFilingProgress*
   return true;
 }
 
+// A file that cannot move because its store path cannot be reached stays where it
+// is and is recorded there, and the user hears why, as after a failed move: Retry
+// asks again, Abort stops the batch (false), Ignore goes on.
+bool CheckStorePathReachable(const CFileSetStore& store, const ITEM_PIGEONHOLE_STRUCT& request,
+                             IFilingProgress* progress, ArchivedItem& done) {
+  if (!LocalPathOfUrl(request.Url)) return true;
+  const std::string reason = UnreachableStorePathReason(store, request.PigPathSet);
+  if (reason.empty()) return true;
+  done.status = ArchiveStatus::Failed;
+  done.reason = reason;
+  while (progress) {
+    const ErrorChoice choice = progress->Error(reason + "\n" + request.Url);
+    if (choice == ErrorChoice::Abort) return false;
+    if (choice == ErrorChoice::Ignore) break;
+  }
+  return true;
+}
+
 // Moves an item's file back after a failed save (never replacing anything) and
 // records the item where it is again; false when the file could not go back.
 bool MoveBack(CFileSetStore& store, TouchedSets& touched, const FilingEnvironment& environment, ArchivedItem& done) {
@@ -144,6 +162,10 @@ ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilin
     ArchivedItem done = NotMoved(request, plans[i]);
     const bool planned = move != moves.end() && move->index == i;
     if (planned && !MoveFile(*move++, journal, progress, environment, done)) {
+      result.aborted = true;
+      break;
+    }
+    if (!planned && !CheckStorePathReachable(store, request, progress, done)) {
       result.aborted = true;
       break;
     }

@@ -26,7 +26,7 @@ enum class ArchiveStatus {
   Moved,     // its file moved into the store path; recorded under the new URL
   Recorded,  // recorded where it is: a web address, no store path, or already in place
   Unplaced,  // it fits none of its sets: neither moved nor recorded, any old record kept
-  Failed,    // its move failed and was ignored: recorded where it is
+  Failed,    // its move failed and was ignored, or its store path cannot be reached: recorded where it is
 };
 
 /// What happened to one item of a batch.
@@ -55,7 +55,9 @@ struct ArchiveResult {
 /// taken, never replacing anything), and its record is replaced by one under the
 /// new URL in the sets found. A failed move is reported to `progress`: Retry tries
 /// again, Abort stops the batch, Ignore (and no progress object) keeps the item
-/// where it is and still records it. An unplaced item raises no question. Whatever
+/// where it is and still records it. A file whose store path cannot be reached (see
+/// UnreachableStorePathReason) is reported the same way, with the reason, and
+/// stays where it is. An unplaced item raises no question. Whatever
 /// was done is written back and saved once at the end, also after an Abort.
 ///
 /// Before the first move the batch's moves are written to a journal in the data

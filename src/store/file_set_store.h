@@ -110,10 +110,14 @@ class CFileSetStore {
   bool RenameFileSet(const std::string& oldName, const std::string& newName);
   /// Replaces the parents; refuses a parent that is the set itself or one of its descendants.
   bool SetParents(const std::string& name, const NameList& parents);
-  /// Deletes the set, and with it every child left without a parent.
+  /// Deletes the set, and with it every child left without a parent; a child that
+  /// keeps other parents and extended the set's store path extends its last parent.
   bool DeleteFileSet(const std::string& name, bool deleteFiles);
   void SetStorePath(std::string_view name, const std::string& text, StorePathKind kind);
   StorePath GetStorePath(std::string_view name) const;
+  /// A set whose store path extends a set that is not one of its parents extends
+  /// its last parent in name order instead; true when it changed.
+  bool KeepExtendedParent(const std::string& name);
   std::string GetEffectiveStorePath(std::string_view name) const;
   std::string ResolveExtendedStorePath(std::string_view name, std::string_view parent) const;
   void SetNote(std::string_view name, const std::string& text);
@@ -195,7 +199,8 @@ class CFileSetStore {
                              const DefinitionList& after);
   NameList DescendantsPreorder(const std::string& name) const;
   bool WouldMakeCycle(const std::string& name, const NameList& parents) const;
-  /// Takes `parent` out of the child's parents; false when it is the only one.
+  /// Takes `parent` out of the child's parents (a store path extending it then
+  /// extends the last remaining one); false when it is the only one.
   bool DetachFromParent(const std::string& child, const std::string& parent);
   void RemoveSetWithItems(const std::string& name, bool deleteFiles, bool keepIndex);
 

@@ -39,6 +39,14 @@ StorePath CFileSetStore::GetStorePath(std::string_view name) const {
   return {true, StorePathKind::UsrDef, ""};
 }
 
+bool CFileSetStore::KeepExtendedParent(const std::string& name) {
+  const StorePath path = GetStorePath(name);
+  const NameList parents = GetParents(name);
+  if (path.kind != StorePathKind::ExParent || parents.empty() || ContainsName(parents, path.text)) return false;
+  SetStorePath(name, parents.back(), StorePathKind::ExParent);
+  return true;
+}
+
 std::string CFileSetStore::GetEffectiveStorePath(std::string_view name) const {
   const StorePath path = GetStorePath(name);
   if (!path.found) return {};

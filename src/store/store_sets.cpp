@@ -200,6 +200,7 @@ bool CFileSetStore::DetachFromParent(const std::string& child, const std::string
   const DefinitionList inherited = CollectDefinitions(before, conflict);
   WriteNameList(FindFileSet(child), "Parents", after);
   RemoveLostDefinitions(child, inherited, CollectDefinitions(after, conflict));
+  KeepExtendedParent(child);
   return true;
 }
 

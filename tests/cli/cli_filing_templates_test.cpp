@@ -61,6 +61,25 @@ TEST_F(CliTemplatesTest, BranchTemplateRecreatesTheChainInAnotherLibrary) {
   EXPECT_EQ(OtherJson({"--json", "set", "list"}), (Json{"A", "B", "C", "Docs", "Other", kRoot}));
 }
 
+// A set of the branch that extends a parent outside it arrives extending a set
+// that the other library lacks: archiving into it says so and moves nothing.
+TEST_F(CliTemplatesTest, ArchivingWhereTheExtendedParentStayedBehindFails) {
+  Ok({"set", "add", "Both", "--parent", "A", "--parent", "Other", "--extend", "Other"});
+  const std::string tpl = tmp_ / "branch.tpl";
+  Ok({"template", "export", tpl, "--branch", "A"});
+  ASSERT_EQ(OtherLibrary({"template", "import", tpl}).exitCode, 0);
+
+  const std::string file = Source("both.txt", "both");
+  const auto result = OtherLibrary({"--json", "archive", "--store-set", "Both", file});
+  EXPECT_EQ(result.exitCode, 1);
+  const std::string reason = "文件集Both的存储路径无法到达：文件集Both扩展的父集Other不存在";
+  EXPECT_NE(result.err.find(reason + "\n" + FileUrl(file)), std::string::npos) << result.err;
+  const Json entry = Json::parse(result.out).at(0);
+  EXPECT_EQ(entry["status"], "failed");
+  EXPECT_EQ(entry["reason"], reason);
+  EXPECT_TRUE(fs::is_regular_file(file));
+}
+
 TEST_F(CliTemplatesTest, FailuresPrintTheMessageAndChangeNothing) {
   const std::string notTemplate = tmp_ / "plain.tpl";
   WriteTextFile(notTemplate, "<AllSets/>");

@@ -102,6 +102,42 @@ TEST_F(ArchiveTest, StorePathChainWithoutAFolderMovesNothing) {
   EXPECT_EQ(SetsOf(MakeFileUrl(a)), NameList{"Work"});
 }
 
+TEST_F(ArchiveTest, UnreachableStorePathIsReportedWithTheSetAndWhy) {
+  AddSet("Lost");
+  store.SetStorePath("Lost", "Gone", StorePathKind::ExParent);
+  AddSet("Loop");
+  store.SetStorePath("Loop", "Loop", StorePathKind::ExParent);
+  AddSet("Empty");
+  store.SetStorePath("Empty", "", StorePathKind::UsrDef);
+  AddSet("Below", {"Empty"});
+  std::vector<std::string> urls;
+  for (const char* name : {"a", "b", "c", "d"}) urls.push_back(MakeFileUrl(MakeFile(name, name)));
+  const std::string unreachable = "的存储路径无法到达：";
+  const std::vector<std::string> reasons = {"文件集Lost" + unreachable + "文件集Lost扩展的父集Gone不存在",
+                                            "文件集Loop" + unreachable + "存储路径的扩展在文件集Loop处形成循环",
+                                            "文件集Below" + unreachable + "文件集Empty没有存储文件夹",
+                                            "文件集Nowhere" + unreachable + "没有这个文件集"};
+
+  using enum ErrorChoice;
+  ScriptedProgress progress({Retry, Ignore, Ignore, Ignore, Abort});
+  const ArchiveResult result = Run({Request(files + "/a", "Lost", "Lost"), Request(files + "/b", "Loop", "Loop"),
+                                    Request(files + "/c", "Below", "Below"), Request(files + "/d", "", "Nowhere")},
+                                   &progress);
+  EXPECT_EQ(progress.errors, (std::vector<std::string>{reasons[0] + "\n" + urls[0], reasons[0] + "\n" + urls[0],
+                                                        reasons[1] + "\n" + urls[1], reasons[2] + "\n" + urls[2],
+                                                        reasons[3] + "\n" + urls[3]}));
+  EXPECT_TRUE(result.aborted);
+  ASSERT_EQ(result.items.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(result.items[i].status, ArchiveStatus::Failed);
+    EXPECT_EQ(result.items[i].reason, reasons[i]);
+    EXPECT_EQ(result.items[i].newUrl, urls[i]);
+  }
+  EXPECT_EQ(SetsOf(urls[0]), NameList{"Lost"});  // recorded where it is
+  EXPECT_TRUE(SetsOf(urls[3]).empty());         // stopped before it
+  ExpectEachOnce({files, storeRoot}, {"a", "b", "c", "d"});
+}
+
 TEST_F(ArchiveTest, TakenNamesGetTimeStampsAndNothingIsOverwritten) {
   const std::string first = MakeFile("one/b.txt", "first");
   const std::string second = MakeFile("two/b.txt", "second");

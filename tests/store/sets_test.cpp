@@ -112,6 +112,20 @@ TEST_F(Sets, DeleteCascadesOnlyToChildrenLeftWithoutParent) {
   EXPECT_FALSE(store.DeleteFileSet("A", false));
 }
 
+TEST_F(Sets, DeletingTheExtendedParentExtendsTheLastRemainingParent) {
+  store.SetStorePath(kRoot, "/lib", StorePathKind::UsrDef);
+  for (const char* name : {"A", "B", "C"}) ASSERT_TRUE(AddSet(store, name));
+  ASSERT_TRUE(AddSet(store, "Moved", {"B", "A", "C"}));  // extends B, its first parent
+  ASSERT_TRUE(AddSet(store, "Kept", {"A", "B"}));        // extends A
+  ASSERT_TRUE(AddSet(store, "Own", {"B", "A"}));
+  store.SetStorePath("Own", "/own", StorePathKind::UsrDef);
+  ASSERT_TRUE(store.DeleteFileSet("B", false));
+  EXPECT_EQ(store.GetStorePath("Moved").text, "C");
+  EXPECT_EQ(store.GetEffectiveStorePath("Moved"), "/lib/C/Moved");
+  EXPECT_EQ(store.GetStorePath("Kept").text, "A");
+  EXPECT_EQ(store.GetEffectiveStorePath("Own"), "/own");
+}
+
 TEST_F(Sets, DeleteRemovesItemsLeftWithoutSetAndTheirFilesOnRequest) {
   test::TempDir dir;
   const std::string kept = dir / "kept file.txt";
