@@ -1,5 +1,7 @@
 #include "cli/cli_commands.h"
 
+#include "cli/cli_help.h"
+
 namespace ovelin::cli {
 namespace {
 
@@ -24,6 +26,7 @@ const std::vector<Command>& AllCommands() {
     Append(commands, QueryCommands());
     Append(commands, MatchCommands());
     Append(commands, SendCommands());
+    Append(commands, HelpCommands());
     return commands;
   }();
   return all;

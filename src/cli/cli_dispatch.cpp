@@ -55,6 +55,10 @@ int ParseLeadingOptions(const Args& args, size_t& next, GlobalOptions& options) 
       PrintOverview(std::cout);
       return kExitOk;
     }
+    if (arg == "--version") {
+      PrintVersion(std::cout);
+      return kExitOk;
+    }
     if (arg == "--json") {
       options.json = true;
     } else if (arg == "--data-dir") {

@@ -1,5 +1,13 @@
 #include "cli/cli_help.h"
 
+#include <iostream>
+
+#include "cli/cli_output.h"
+
+#ifndef OVELIN_VERSION
+#error "OVELIN_VERSION comes from the project version in CMakeLists.txt"
+#endif
+
 namespace ovelin::cli {
 namespace {
 
@@ -7,7 +15,7 @@ constexpr std::string_view kProgram = "ovelin-cli";
 
 constexpr std::string_view kGeneralUsage =
     "usage: ovelin-cli [--data-dir DIR] [--json] COMMAND [ARGS...]\n"
-    "       ovelin-cli --help | COMMAND --help\n";
+    "       ovelin-cli --help | COMMAND --help | help query | --version\n";
 
 constexpr std::string_view kFootnotes =
     "\n"
@@ -18,7 +26,48 @@ constexpr std::string_view kFootnotes =
     "\n"
     "OVELIN_MACHINE_ID=<hex> overrides the machine identifier that the data file is bound to.\n"
     "Exit codes: 0 success; 1 the operation failed; 2 wrong usage; 3 the data file is locked\n"
-    "by another program.\n";
+    "by another program.\n"
+    "\n"
+    "'ovelin-cli help query' explains the expression language of query and view sets.\n";
+
+bool IsGroup(std::string_view word) {
+  for (const auto& command : AllCommands()) {
+    if (command.group == word) return true;
+  }
+  return false;
+}
+
+const Command* FindCommand(std::string_view group, std::string_view name) {
+  for (const auto& command : AllCommands()) {
+    if (command.group == group && command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+// help: the overview; help query: the language; help GROUP [NAME]: that help.
+int Help(CliContext&, const ParsedArgs& args) {
+  const auto& words = args.positionals;
+  if (words.empty()) {
+    PrintOverview(std::cout);
+    return kExitOk;
+  }
+  if (words.size() == 1 && words[0] == "query") {
+    std::cout << QueryLanguageHelp();
+    return kExitOk;
+  }
+  if (const Command* command = FindCommand(words[0], words.size() > 1 ? words[1] : "")) {
+    PrintCommandHelp(std::cout, *command);
+    return kExitOk;
+  }
+  if (words.size() == 1 && IsGroup(words[0])) {
+    PrintGroupHelp(std::cout, words[0]);
+    return kExitOk;
+  }
+  std::string topic = words[0];
+  for (size_t i = 1; i < words.size(); ++i) topic += " " + words[i];
+  std::cerr << "ovelin-cli: no help for '" << topic << "'\nTry 'ovelin-cli --help'.\n";
+  return kExitUsage;
+}
 
 }  // namespace
 
@@ -56,6 +105,16 @@ void PrintGroupHelp(std::ostream& out, std::string_view group) {
     if (command.group == group) out << "  " << UsageLine(command) << "\n      " << command.summary << "\n";
   }
   out << kFootnotes;
+}
+
+void PrintVersion(std::ostream& out) { out << kProgram << " " << OVELIN_VERSION << "\n"; }
+
+std::vector<Command> HelpCommands() {
+  return {
+      {"help", "", "[query | COMMAND]",
+       "Prints the expression language with examples (help query), or the help of a command.",
+       {}, 0, 2, Help},
+  };
 }
 
 }  // namespace ovelin::cli

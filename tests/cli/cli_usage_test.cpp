@@ -1,5 +1,7 @@
 // Usage errors, help, and the global options before or after the command.
 
+#include <regex>
+
 #include "cli/cli_fixture.h"
 
 namespace ovelin::test {
@@ -53,6 +55,45 @@ TEST_F(CliUsageTest, HelpListsCommandsAndExplainsOne) {
   // After "--" a "--help" is an operand, here a set name.
   Init();
   EXPECT_EQ(Cli({"set", "add", "--", "--help"}).exitCode, 1);
+}
+
+TEST_F(CliUsageTest, VersionAndHelpTopics) {
+  const auto version = CliRaw({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(std::regex_match(version.out, std::regex("ovelin-cli [0-9]+(\\.[0-9]+)+\n"))) << version.out;
+  EXPECT_NE(CliRaw({"--help"}).out.find("help query"), std::string::npos);
+  const auto language = CliRaw({"help", "query"});
+  EXPECT_EQ(language.exitCode, 0);
+  for (const auto& text : Strings{"A+B   union", "A^B   intersection", "A-B   difference", "A+B^C means A+(B^C)",
+                                  "1<Size<=5", "Author=\"Lu Xun\"", "#空集#"}) {
+    EXPECT_NE(language.out.find(text), std::string::npos) << text;
+  }
+  EXPECT_EQ(CliRaw({"help", "set", "add"}).out, CliRaw({"set", "add", "--help"}).out);
+  EXPECT_NE(CliRaw({"help", "set"}).out.find("set parents"), std::string::npos);
+  const auto unknown = CliRaw({"help", "frobnicate"});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.out, "");
+}
+
+// The examples of "help query" run against the library they describe, so the text
+// cannot teach an expression that the program rejects.
+TEST_F(CliUsageTest, EveryQueryHelpExampleIsAccepted) {
+  Init();
+  Ok({"set", "add", "Books", "--prop", "Author;STRING;;;", "--prop", "Pages;NUMBER;;;0"});
+  Ok({"set", "add", "Novels", "--parent", "Books"});
+  Ok({"set", "add", "Photos", "--prop", "Year;NUMBER;;;2024", "--prop", "Place;STRING;;;"});
+  Ok({"set", "add", "Travel"});
+  Ok({"view", "add", "Reading", "Novels+Travel"});
+  const std::string marker = "  ovelin-cli query '";
+  Strings examples;
+  for (const auto& line : Lines(CliRaw({"help", "query"}).out)) {
+    if (line.rfind(marker, 0) == 0) examples.push_back(line.substr(marker.size(), line.rfind('\'') - marker.size()));
+  }
+  ASSERT_GE(examples.size(), 6u);
+  for (const auto& expression : examples) {
+    const auto result = Cli({"query", expression});
+    EXPECT_EQ(result.exitCode, 0) << expression << "\n" << result.err;
+  }
 }
 
 TEST_F(CliUsageTest, GlobalOptionsAfterTheCommandAndFromTheEnvironment) {
