@@ -107,6 +107,9 @@ constexpr std::array kEntries = {
           "The name \"{1}\" contains the illegal character \"{2}\" (names cannot contain <>/\\|;:\"?.+-() space ^)"},
     Entry{MessageId::UnknownViewSet, "unknown-view-set", "没有名为\"{1}\"的视图集", "There is no view set named \"{1}\""},
     Entry{MessageId::SaveFailed, "save-failed", "数据文件\"{1}\"写入失败", "Cannot write the data file \"{1}\""},
+    Entry{MessageId::TemplateExportSucceeded, "template-exported", "模板导出成功!", "The template was exported!"},
+    Entry{MessageId::TemplateExportFailed, "template-export-failed", "模板导出失败!", "Failed to export the template!"},
+    Entry{MessageId::TemplateImportFailed, "template-import-failed", "模板导入失败!", "Failed to import the template!"},
 };
 constexpr bool InEnumerationOrder() {
   for (size_t i = 0; i < kEntries.size(); ++i) {

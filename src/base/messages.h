@@ -69,6 +69,10 @@ enum class MessageId {
   NameIllegal,
   UnknownViewSet,
   SaveFailed,
+  // Templates, shown by both front ends.
+  TemplateExportSucceeded,
+  TemplateExportFailed,
+  TemplateImportFailed,
   Count,  // the number of identifiers; not a message
 };
 

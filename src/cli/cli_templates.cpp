@@ -1,5 +1,6 @@
 // The template commands: template export|import.
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
@@ -15,13 +16,13 @@ int Export(CliContext& context, const ParsedArgs& args) {
   const CFileSetStore& store = context.store();
   if (!branch.empty() && !store.FindFileSet(branch)) {
     Warn("no entity set named \"" + branch + "\"");
-    return Fail(kExitFailed, kTemplateExportFailed);
+    return Fail(kExitFailed, MessageText(MessageId::TemplateExportFailed));
   }
-  if (!ExportTemplate(store, path, branch)) return Fail(kExitFailed, kTemplateExportFailed);
+  if (!ExportTemplate(store, path, branch)) return Fail(kExitFailed, MessageText(MessageId::TemplateExportFailed));
   if (context.json()) {
-    PrintJson(Json(kTemplateExportSucceeded));
+    PrintJson(Json(MessageText(MessageId::TemplateExportSucceeded)));
   } else {
-    PrintLine(kTemplateExportSucceeded);
+    PrintLine(MessageText(MessageId::TemplateExportSucceeded));
   }
   return kExitOk;
 }
@@ -29,7 +30,7 @@ int Export(CliContext& context, const ParsedArgs& args) {
 int Import(CliContext& context, const ParsedArgs& args) {
   const std::string path = AbsolutePath(args.positionals[0]);
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  if (!ImportTemplate(context.store(), path)) return Fail(kExitFailed, kTemplateImportFailed);
+  if (!ImportTemplate(context.store(), path)) return Fail(kExitFailed, MessageText(MessageId::TemplateImportFailed));
   return kExitOk;
 }
 

@@ -9,10 +9,6 @@
 
 namespace ovelin {
 
-inline constexpr const char* kTemplateExportSucceeded = "模板导出成功!";
-inline constexpr const char* kTemplateExportFailed = "模板导出失败!";
-inline constexpr const char* kTemplateImportFailed = "模板导入失败!";
-
 /// Writes the template of the set `setName` (the root set when empty) to `path`:
 /// a copy of the document keeping that set, its descendants and its ancestors with
 /// their items removed, and without view sets, enciphered with the portable key.

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 
+#include "base/messages.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "store/file_set_store.h"
@@ -38,9 +39,9 @@ void ExportTemplateInteractive(QWidget* parent, const CFileSetStore& store, cons
   const QString path = AskTemplatePath(parent, QFileDialog::AcceptSave);
   if (path.isEmpty()) return;
   if (ExportTemplate(store, ToStd(path), ToStd(setName))) {
-    ShowInformation(parent, QString::fromUtf8(kTemplateExportSucceeded));
+    ShowInformation(parent, ToQ(MessageText(MessageId::TemplateExportSucceeded)));
   } else {
-    ShowError(parent, QString::fromUtf8(kTemplateExportFailed));
+    ShowError(parent, ToQ(MessageText(MessageId::TemplateExportFailed)));
   }
 }
 
@@ -48,7 +49,7 @@ bool ImportTemplateInteractive(QWidget* parent, CFileSetStore& store) {
   const QString path = AskTemplatePath(parent, QFileDialog::AcceptOpen);
   if (path.isEmpty()) return false;
   if (ImportTemplate(store, ToStd(path))) return true;
-  ShowError(parent, QString::fromUtf8(kTemplateImportFailed));
+  ShowError(parent, ToQ(MessageText(MessageId::TemplateImportFailed)));
   // A failed save keeps the merged sets in memory; the tree must show them too.
   return true;
 }
