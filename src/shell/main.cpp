@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "base/interface_language.h"
 #include "shell/app/kiv_app.h"
 #include "shell/app/translation.h"
 #include "shell/preview/preview_scheme.h"
@@ -29,7 +30,7 @@ void PrepareWebEngine() {
 int main(int argc, char** argv) {
   PrepareWebEngine();
   QApplication app(argc, argv);
-  ovelin::InstallQtChineseTranslation(app);
+  ovelin::InstallTranslations(ovelin::InterfaceLanguage());
   ovelin::CKivApp kiv(ovelin::ParseStartOptions(QApplication::arguments()));
   if (!kiv.InitInstance()) return kiv.ExitCode();
   return QApplication::exec();

@@ -198,15 +198,16 @@ class SetTreeTest : public QObject {
 
   void newSetWithATakenNameIsRefused() {
     QVERIFY(AddViewSet(fixture_->store(), "视图", "Alpha"));
-    for (const QString& name : {QString("Zeta"), QString("视图")}) {
-      OnModal<CNewSetDlg>([name](CNewSetDlg* dialog) {
+    const QList<std::pair<QString, QString>> cases{{"Zeta", "已有名为\"Zeta\"的文件集"}, {"视图", "已有名为\"视图\"的视图集"}};
+    for (const auto& [taken, reason] : cases) {
+      OnModal<CNewSetDlg>([name = taken](CNewSetDlg* dialog) {
         FindNamed<QLineEdit>(dialog, "名称")->setText(name);
         PressOk(dialog);
       });
       QString message;
       AnswerNextMessage(&message);
       tree_->newSet();
-      QCOMPARE(message, QString("名称已经存在！"));
+      QCOMPARE(message, "名称已经存在！\n" + reason);
     }
     QCOMPARE(ItemsNamed(tree_.get(), "Zeta").size(), 1);
   }
@@ -241,7 +242,7 @@ class SetTreeTest : public QObject {
     QString message;
     AnswerNextMessage(&message);
     tree_->setProperties();
-    QCOMPARE(message, QString("名称和现存文件集冲突！"));
+    QCOMPARE(message, QString("名称和现存文件集冲突！\n已有名为\"Alpha\"的文件集"));
     QCOMPARE(ItemsNamed(tree_.get(), "Leaf").size(), 2);
     QVERIFY(fixture_->ReloadFromDisk()->FindFileSet("Leaf"));
   }

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "base/interface_language.h"
 #include "shell/app/translation.h"
 #include "shell/preview/preview_scheme.h"
 #include "suite_registry.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
   if (dataHome.isValid()) qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  ovelin::InstallQtChineseTranslation(app);
+  ovelin::InstallTranslations(ovelin::InterfaceLanguage());
   ovelin::test::WatchForStuckDialogs();
 
   QStringList arguments = QApplication::arguments();

@@ -12,13 +12,13 @@
 namespace ovelin {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("关于 Ovelin"));
+  setWindowTitle(tr("关于 Ovelin"));
   auto* icon = new QLabel(this);
   icon->setPixmap(AppIcon(IconId::Application).pixmap(48, 48));
-  auto* version = Named(new QLabel(QString::fromUtf8(kAboutVersionText), this), QStringLiteral("版本"));
+  auto* version = Named(new QLabel(QString::fromUtf8(kAboutVersionText), this), tr("版本"));
   const QString url = QString::fromUtf8(kHomePageUrl);
   auto* link = Named(new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(url), this),
-                     QStringLiteral("主页"));
+                     tr("主页"));
   link->setTextFormat(Qt::RichText);
   link->setOpenExternalLinks(true);
   link->setCursor(Qt::PointingHandCursor);

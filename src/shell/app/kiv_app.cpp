@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "base/messages.h"
 #include "filing/journal_resolution.h"
 #include "shell/app/message_box.h"
 #include "shell/app/product_info.h"
@@ -25,10 +26,11 @@ constexpr int kScreenshotDelayMs = 3000;
 // user hears which, and of those that could not go back.
 void ReportLeftoverMoves(const JournalResolution& resolution) {
   if (resolution.moves.empty()) return;
-  QString text = QStringLiteral("上次归档时以下文件已移动，但没有记录到数据库中：");
+  QString text = QCoreApplication::translate("ovelin::CKivApp", "上次归档时以下文件已移动，但没有记录到数据库中：");
   for (const LeftoverMove& move : resolution.moves) {
     text += QLatin1Char('\n') + ToQ(move.path) +
-            (move.back.empty() ? QStringLiteral("（无法移回，下次启动时再试）") : QStringLiteral(" → ") + ToQ(move.back));
+            (move.back.empty() ? QCoreApplication::translate("ovelin::CKivApp", "（无法移回，下次启动时再试）")
+                               : QStringLiteral(" → ") + ToQ(move.back));
   }
   ShowWarning(nullptr, text);
 }
@@ -46,7 +48,7 @@ bool CKivApp::InitInstance() {
     return false;
   }
   if (GetMachineIdentifier().empty()) {
-    QMessageBox::critical(nullptr, QStringLiteral("系统错误"), QStringLiteral("无法读取机器特征码!"));
+    QMessageBox::critical(nullptr, tr("系统错误"), ToQ(MessageText(MessageId::NoMachineId)));
     exitCode_ = 0;
     return false;
   }
@@ -73,7 +75,7 @@ bool CKivApp::OpenDataFile() {
     store_.SaveTo(path);
   }
   if (!store_.Load(path)) {
-    ShowError(nullptr, QStringLiteral("装载数据库失败!"));
+    ShowError(nullptr, ToQ(MessageText(MessageId::LoadFailed)));
     return false;
   }
   if (store_.HasUnsavedUpgrade()) SaveStore(nullptr, store_);  // the lock is ours: the upgrade is saved
@@ -86,19 +88,19 @@ bool CKivApp::OpenDataFile() {
 bool CKivApp::TakeWriterLock(const QString& folder) {
   // Another writer (ovelin-cli in the middle of a change) would lose our saves or we its.
   if (writerLock_.TryAcquire(ToStd(folder)) != DataFileLock::Result::HeldByOther) return true;
-  ShowError(nullptr, QStringLiteral("数据库正在被另一个程序（例如 ovelin-cli）修改，无法启动。\n请稍后再试。"));
+  ShowError(nullptr, tr("数据库正在被另一个程序（例如 ovelin-cli）修改，无法启动。\n请稍后再试。"));
   return false;
 }
 
 void CKivApp::ChooseRootStorePath() {
   QString chosen = ToQ(DefaultRootStorePath());
-  const QString question = QStringLiteral("采用系统缺省设置的根文件集(“我的文档”)的归档路径吗？\n%1").arg(chosen);
+  const QString question = tr("采用系统缺省设置的根文件集(“我的文档”)的归档路径吗？\n%1").arg(chosen);
   if (!AskYesNo(nullptr, question)) {
-    const QString folder = QFileDialog::getExistingDirectory(nullptr, QStringLiteral("根文件集归档路径选择"), chosen);
+    const QString folder = QFileDialog::getExistingDirectory(nullptr, tr("根文件集归档路径选择"), chosen);
     if (!folder.isEmpty() && QFileInfo(folder).isAbsolute()) {
       chosen = folder;
     } else if (!folder.isEmpty()) {
-      ShowWarning(nullptr, QStringLiteral("错误的路径选择，系统将采用缺省设置！"));
+      ShowWarning(nullptr, tr("错误的路径选择，系统将采用缺省设置！"));
     }
   }
   store_.SetStorePath(store_.GetRootName(), ToStd(chosen), StorePathKind::UsrDef);
@@ -108,7 +110,7 @@ void CKivApp::ChooseRootStorePath() {
 void CKivApp::RefreshBackup() {
   const std::string& path = store_.GetDataFilePath();
   if (!CopyFileAtomically(path, path + kBackupSuffix)) {
-    ShowWarning(nullptr, QStringLiteral("不能创建数据库备份，为了数据安全请手动备份数据库！"));
+    ShowWarning(nullptr, ToQ(MessageText(MessageId::BackupFailed)));
   }
 }
 

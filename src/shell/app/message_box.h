@@ -8,6 +8,7 @@ class QWidget;
 namespace ovelin {
 
 class CFileSetStore;
+class CheckResult;
 
 inline constexpr const char* kMessageCaption = "Ovelin";
 
@@ -19,6 +20,9 @@ void ShowWarning(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const QString& text);
 /// A Yes/No question captioned "Ovelin"; true for Yes.
 bool AskYesNo(QWidget* parent, const QString& text);
+
+/// A warning with the message of a failed check and, on a second line, its reason.
+void ShowCheckFailure(QWidget* parent, const CheckResult& check);
 
 /// The text shown when the data file could not be written.
 QString SaveFailedText();

@@ -1,11 +1,17 @@
 #pragma once
-// Qt's own Chinese texts, so that standard buttons read "确定" and "取消".
+// The translators of the interface language. The program's own texts are
+// Chinese; English comes from the program's catalogue (compiled from
+// resources/translations/ovelin_en.ts into the resource ":/i18n").
 
-class QCoreApplication;
+#include "base/interface_language.h"
 
 namespace ovelin {
 
-/// Loads qtbase_zh_CN from Qt's translation folder; false when it is missing.
-bool InstallQtChineseTranslation(QCoreApplication& app);
+/// Replaces the translators installed by an earlier call. Chinese: Qt's own
+/// qtbase_zh_CN, so that standard buttons read "确定" and "取消", and no program
+/// translator. English: the program's English catalogue, and Qt's texts stay
+/// English. False when the catalogue could not be loaded. Needs the application
+/// object.
+bool InstallTranslations(Language language);
 
 }  // namespace ovelin

@@ -10,11 +10,11 @@
 namespace ovelin {
 
 CDlgDelSetOption::CDlgDelSetOption(const QString& setName, QWidget* parent)
-    : QDialog(parent), deleteFiles_(new QCheckBox(QStringLiteral("物理删除删除所包含的文件"), this)) {
-  setWindowTitle(QStringLiteral("删除文件集-\"%1\"").arg(setName));
-  deleteFiles_->setAccessibleName(QStringLiteral("物理删除删除所包含的文件"));
+    : QDialog(parent), deleteFiles_(new QCheckBox(tr("物理删除删除所包含的文件"), this)) {
+  setWindowTitle(tr("删除文件集-\"%1\"").arg(setName));
+  deleteFiles_->setAccessibleName(tr("物理删除删除所包含的文件"));
   deleteFiles_->setChecked(false);
-  auto* note = Named(new QLabel(QStringLiteral("（如果该文件项目不再隶属其他文件集）"), this), QStringLiteral("说明"));
+  auto* note = Named(new QLabel(tr("（如果该文件项目不再隶属其他文件集）"), this), tr("说明"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,8 +1,10 @@
 #include "shell/dialogs/list_set_item_prop.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QStyledItemDelegate>
 
+#include "base/messages.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "store/name_list.h"
@@ -12,10 +14,11 @@ namespace {
 
 enum Column { kInherited = 0, kName, kType, kMin, kMax, kInit, kColumnCount };
 
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
-const QString kNumber = QStringLiteral("数字");
-const QString kString = QStringLiteral("字符串");
+// The cells of the "继承" and "属性类型" columns, read back when the rows are.
+QString YesText() { return QCoreApplication::translate("ovelin::CListSetItemProp", "是"); }
+QString NoText() { return QCoreApplication::translate("ovelin::CListSetItemProp", "否"); }
+QString NumberText() { return QCoreApplication::translate("ovelin::CListSetItemProp", "数字"); }
+QString StringText() { return QCoreApplication::translate("ovelin::CListSetItemProp", "字符串"); }
 
 // Column 2 is edited with a drop-down of the two type names; every other
 // editable column with the default line edit.
@@ -27,14 +30,14 @@ class TypeColumnDelegate : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     if (index.column() != kType) return QStyledItemDelegate::createEditor(parent, option, index);
     auto* combo = new QComboBox(parent);
-    combo->addItems({kNumber, kString});
-    combo->setAccessibleName(QStringLiteral("属性类型"));
+    combo->addItems({NumberText(), StringText()});
+    combo->setAccessibleName(QCoreApplication::translate("ovelin::CListSetItemProp", "属性类型"));
     return combo;
   }
 
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-      combo->setCurrentIndex(index.data().toString() == kNumber ? 0 : 1);
+      combo->setCurrentIndex(index.data().toString() == NumberText() ? 0 : 1);
       return;
     }
     QStyledItemDelegate::setEditorData(editor, index);
@@ -56,14 +59,11 @@ bool HasIllegalCharacter(const QString& text) {
 
 }  // namespace
 
-QString IllegalPropertyNameText() {
-  return QStringLiteral("属性名称中含有一下非法字符：\n<>/\\|;:\"?.+-()空格^");
-}
+QString IllegalPropertyNameText() { return ToQ(MessageText(MessageId::PropertyNameIllegal)); }
 
 CListSetItemProp::CListSetItemProp(QWidget* parent)
-    : PropertyTable({QStringLiteral("继承"), QStringLiteral("属性名称"), QStringLiteral("属性类型"),
-                     QStringLiteral("最小值"), QStringLiteral("最大值"), QStringLiteral("初始值")},
-                    QStringLiteral("所属项目属性"), parent) {
+    : PropertyTable({tr("继承"), tr("属性名称"), tr("属性类型"), tr("最小值"), tr("最大值"), tr("初始值")},
+                    tr("所属项目属性"), parent) {
   setItemDelegate(new TypeColumnDelegate(this));
   connect(this, &QTableWidget::itemChanged, this, &CListSetItemProp::checkEditedName);
 }
@@ -80,9 +80,11 @@ void CListSetItemProp::AppendRow(const PropertyDefinition& definition) {
   const bool inherited = definition.origin != kOriginSelf;
   const int row = rowCount();
   insertRow(row);
-  const QStringList cells{inherited ? kYes : kNo,      ToQ(definition.name),
-                          definition.type == "NUMBER" ? kNumber : kString,
-                          ToQ(definition.min),          ToQ(definition.max),
+  const QStringList cells{inherited ? YesText() : NoText(),
+                          ToQ(definition.name),
+                          definition.type == "NUMBER" ? NumberText() : StringText(),
+                          ToQ(definition.min),
+                          ToQ(definition.max),
                           ToQ(definition.initValue)};
   for (int column = 0; column < kColumnCount; ++column) {
     auto* item = new QTableWidgetItem(cells[column]);
@@ -103,11 +105,11 @@ DefinitionList CListSetItemProp::Definitions() const {
   for (int row = 0; row < rowCount(); ++row) {
     PropertyDefinition definition;
     definition.name = ToStd(Cell(row, kName));
-    definition.type = Cell(row, kType) == kNumber ? "NUMBER" : "STRING";
+    definition.type = Cell(row, kType) == NumberText() ? "NUMBER" : "STRING";
     definition.min = ToStd(Cell(row, kMin));
     definition.max = ToStd(Cell(row, kMax));
     definition.initValue = ToStd(Cell(row, kInit));
-    definition.origin = std::string(Cell(row, kInherited) == kYes ? kOriginParent : kOriginSelf);
+    definition.origin = std::string(Cell(row, kInherited) == YesText() ? kOriginParent : kOriginSelf);
     list.push_back(std::move(definition));
   }
   return list;
@@ -126,7 +128,7 @@ void CListSetItemProp::AddRow() {
 
 void CListSetItemProp::RemoveSelectedRow() {
   const int row = currentRow();
-  if (row < 0 || Cell(row, kInherited) == kYes) return;
+  if (row < 0 || Cell(row, kInherited) == YesText()) return;
   removeRow(row);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/dialogs/new_set_dlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "base/messages.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "shell/app/widget_labels.h"
@@ -22,13 +24,15 @@
 namespace ovelin {
 namespace {
 
-const QString kCustomEntry = QStringLiteral("自定义");
-const QString kExtendPrefix = QStringLiteral("扩展:");
 constexpr int kMaxNoteChars = 79;
+
+// The first entry of the store path list; the others extend a parent.
+QString CustomEntry() { return QCoreApplication::translate("ovelin::CNewSetDlg", "自定义"); }
+QString ExtendPrefix() { return QCoreApplication::translate("ovelin::CNewSetDlg", "扩展:"); }
 
 }  // namespace
 
-QString IllegalSetNameText() { return QStringLiteral("文件集名称中含有以下非法字符:\n<>/\\|;:\"?.+-!空格^"); }
+QString IllegalSetNameText() { return ToQ(MessageText(MessageId::SetNameIllegal)); }
 
 CNewSetDlg::CNewSetDlg(CFileSetStore& store, SetDialogData data, const QString& editedSet, QWidget* parent)
     : QDialog(parent),
@@ -42,13 +46,13 @@ CNewSetDlg::CNewSetDlg(CFileSetStore& store, SetDialogData data, const QString& 
       browse_(new QToolButton(this)),
       note_(new QLineEdit(ToQ(data.note), this)),
       properties_(new CListSetItemProp(this)) {
-  setWindowTitle(QStringLiteral("文件集属性"));
+  setWindowTitle(tr("文件集属性"));
   note_->setMaxLength(kMaxNoteChars);
 
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("名称:"), name_, this), name_);
-  form->addRow(MakeBuddyLabel(QStringLiteral("归档路径:"), pathKind_, this), BuildPathRow());
-  form->addRow(MakeBuddyLabel(QStringLiteral("说明注释:\n(限80字)"), note_, this), note_);
+  form->addRow(MakeBuddyLabel(tr("名称:"), name_, this), name_);
+  form->addRow(MakeBuddyLabel(tr("归档路径:"), pathKind_, this), BuildPathRow());
+  form->addRow(MakeBuddyLabel(tr("说明注释:\n(限80字)"), note_, this), note_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CNewSetDlg::accept);
@@ -58,7 +62,7 @@ CNewSetDlg::CNewSetDlg(CFileSetStore& store, SetDialogData data, const QString& 
   right->addLayout(form);
   right->addWidget(BuildPropertyGroup(), 1);
   auto* left = new QVBoxLayout;
-  left->addWidget(MakeBuddyLabel(QStringLiteral("父文件集"), parentTree_, this));
+  left->addWidget(MakeBuddyLabel(tr("父文件集"), parentTree_, this));
   left->addWidget(parentTree_, 1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left, 2);
@@ -84,8 +88,8 @@ CNewSetDlg::CNewSetDlg(CFileSetStore& store, SetDialogData data, const QString& 
 
 QWidget* CNewSetDlg::BuildPathRow() {
   browse_->setText(QStringLiteral("..."));
-  browse_->setAccessibleName(QStringLiteral("选择归档路径"));
-  path_->setAccessibleName(QStringLiteral("归档路径文本"));
+  browse_->setAccessibleName(tr("选择归档路径"));
+  path_->setAccessibleName(tr("归档路径文本"));
   connect(browse_, &QToolButton::clicked, this, &CNewSetDlg::browseFolder);
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
@@ -97,10 +101,10 @@ QWidget* CNewSetDlg::BuildPathRow() {
 }
 
 QWidget* CNewSetDlg::BuildPropertyGroup() {
-  auto* group = new QGroupBox(QStringLiteral("所属项目属性"), this);
-  auto* add = Named(new QPushButton(QStringLiteral("新增"), group), QStringLiteral("新增"));
-  auto* remove = Named(new QPushButton(QStringLiteral("删除"), group), QStringLiteral("删除"));
-  auto* reset = Named(new QPushButton(QStringLiteral("重置"), group), QStringLiteral("重置"));
+  auto* group = new QGroupBox(tr("所属项目属性"), this);
+  auto* add = Named(new QPushButton(tr("新增"), group), tr("新增"));
+  auto* remove = Named(new QPushButton(tr("删除"), group), tr("删除"));
+  auto* reset = Named(new QPushButton(tr("重置"), group), tr("重置"));
   connect(add, &QPushButton::clicked, properties_, &CListSetItemProp::AddRow);
   connect(remove, &QPushButton::clicked, properties_, &CListSetItemProp::RemoveSelectedRow);
   connect(reset, &QPushButton::clicked, this, &CNewSetDlg::resetDefinitions);
@@ -123,14 +127,14 @@ NameList CNewSetDlg::CheckedParents() const {
 void CNewSetDlg::RebuildPathEntries() {
   const QSignalBlocker blocker(pathKind_);
   pathKind_->clear();
-  pathKind_->addItem(kCustomEntry);
-  for (const auto& parent : CheckedParents()) pathKind_->addItem(kExtendPrefix + ToQ(parent));
+  pathKind_->addItem(CustomEntry());
+  for (const auto& parent : CheckedParents()) pathKind_->addItem(ExtendPrefix() + ToQ(parent));
 }
 
 void CNewSetDlg::SelectPathEntry(StorePathKind kind, const QString& parentName) {
   int index = 0;
   if (kind == StorePathKind::ExParent) {
-    index = pathKind_->findText(kExtendPrefix + parentName);
+    index = pathKind_->findText(ExtendPrefix() + parentName);
     if (index < 0) index = pathKind_->count() - 1;
   }
   {
@@ -150,12 +154,12 @@ void CNewSetDlg::updatePath() {
     path_->setText(customPath_);
     return;
   }
-  const QString parent = pathKind_->currentText().mid(kExtendPrefix.size());
+  const QString parent = pathKind_->currentText().mid(ExtendPrefix().size());
   path_->setText(ToQ(store_.ResolveExtendedStorePath(ToStd(name_->text()), ToStd(parent))));
 }
 
 void CNewSetDlg::browseFolder() {
-  const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("自定义归档路径选择"), path_->text());
+  const QString folder = QFileDialog::getExistingDirectory(this, tr("自定义归档路径选择"), path_->text());
   if (!folder.isEmpty()) path_->setText(folder);
 }
 
@@ -175,7 +179,7 @@ void CNewSetDlg::parentsChanged() {
   bool conflict = false;
   DefinitionList inherited = store_.CollectDefinitions(CheckedParents(), conflict);
   if (conflict) {
-    ShowWarning(this, QStringLiteral("父集属性命名冲突!"));
+    ShowWarning(this, ToQ(MessageText(MessageId::ParentPropertyConflict)));
     properties_->Load({});
     return;
   }
@@ -186,7 +190,7 @@ void CNewSetDlg::parentsChanged() {
   }
   DefinitionList merged = MergeDefinitions(own, inherited, conflict);
   if (conflict) {
-    ShowWarning(this, QStringLiteral("属性命名冲突!"));
+    ShowWarning(this, ToQ(MessageText(MessageId::PropertyConflict)));
     merged.clear();
   }
   properties_->Load(merged);
@@ -197,7 +201,7 @@ void CNewSetDlg::resetDefinitions() { properties_->Load(openingDefinitions_); }
 void CNewSetDlg::accept() {
   const QString name = name_->text();
   if (name.trimmed().isEmpty()) {
-    ShowWarning(this, QStringLiteral("文件集名称不能为空!"));
+    ShowWarning(this, ToQ(MessageText(MessageId::SetNameEmpty)));
     return;
   }
   if (!IsValidName(ToStd(name))) {
@@ -216,7 +220,7 @@ SetDialogData CNewSetDlg::Result() const {
     data.pathText = ToStd(path_->text());
   } else {
     data.kind = StorePathKind::ExParent;
-    data.pathText = ToStd(pathKind_->currentText().mid(kExtendPrefix.size()));
+    data.pathText = ToStd(pathKind_->currentText().mid(ExtendPrefix().size()));
   }
   data.parents = CheckedParents();
   if (data.parents.empty()) data.parents.push_back(store_.GetRootName());

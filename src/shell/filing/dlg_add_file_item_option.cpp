@@ -18,9 +18,9 @@ QCheckBox* MakeCheckBox(const QString& text, QWidget* parent) { return Named(new
 
 CDlgAddFileItemOption::CDlgAddFileItemOption(const QString& folderDisplayName, QWidget* parent)
     : QDialog(parent),
-      whole_(MakeCheckBox(QStringLiteral("将文件夹作为整体归档"), this)),
-      recurse_(MakeCheckBox(QStringLiteral("递归加入子目录文件项目"), this)) {
-  setWindowTitle(QStringLiteral("文件夹加载-") + folderDisplayName);
+      whole_(MakeCheckBox(tr("将文件夹作为整体归档"), this)),
+      recurse_(MakeCheckBox(tr("递归加入子目录文件项目"), this)) {
+  setWindowTitle(tr("文件夹加载-") + folderDisplayName);
   recurse_->setChecked(true);
   connect(whole_, &QCheckBox::toggled, this, &CDlgAddFileItemOption::wholeToggled);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

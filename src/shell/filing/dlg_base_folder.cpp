@@ -20,9 +20,9 @@ int DepthOf(const QTreeWidgetItem* item) {
 
 CDlgBaseFolder::CDlgBaseFolder(const QString& basePath, QWidget* parent)
     : QDialog(parent), tree_(new QTreeWidget(this)) {
-  setWindowTitle(QStringLiteral("基准文件夹选择"));
+  setWindowTitle(tr("基准文件夹选择"));
   tree_->setHeaderHidden(true);
-  tree_->setAccessibleName(QStringLiteral("基准文件夹"));
+  tree_->setAccessibleName(tr("基准文件夹"));
   // The empty piece before the leading "/" is the top of the file system.
   QTreeWidgetItem* last = new QTreeWidgetItem(tree_, QStringList{QStringLiteral("/")});
   for (const auto& piece : SplitPathPieces(ToStd(basePath))) {

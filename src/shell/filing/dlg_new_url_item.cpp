@@ -15,10 +15,10 @@ namespace ovelin {
 
 CDlgNewUrlItem::CDlgNewUrlItem(QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(this)), url_(new QLineEdit(this)) {
-  setWindowTitle(QStringLiteral("URL项目"));
+  setWindowTitle(tr("URL项目"));
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("名称:"), name_, this), name_);
-  form->addRow(MakeBuddyLabel(QStringLiteral("URL:"), url_, this), url_);
+  form->addRow(MakeBuddyLabel(tr("名称:"), name_, this), name_);
+  form->addRow(MakeBuddyLabel(tr("URL:"), url_, this), url_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CDlgNewUrlItem::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -34,11 +34,11 @@ QString CDlgNewUrlItem::Url() const { return url_->text(); }
 
 void CDlgNewUrlItem::accept() {
   if (Name().trimmed().isEmpty()) {
-    ShowWarning(this, QStringLiteral("项目名称不能为空!"));
+    ShowWarning(this, tr("项目名称不能为空!"));
     return;
   }
   if (!SplitUrl(ToStd(Url()))) {
-    ShowWarning(this, QStringLiteral("请输入合法的Url!"));
+    ShowWarning(this, tr("请输入合法的Url!"));
     return;
   }
   QDialog::accept();

@@ -52,16 +52,16 @@ CDlgPigeonholeProcess::CDlgPigeonholeProcess(QWidget* parent)
       name_(new QLineEdit(this)),
       url_(new QPlainTextEdit(this)),
       relay_(std::make_unique<Relay>(this)) {
-  setWindowTitle(QStringLiteral("归档进度"));
-  bar_->setAccessibleName(QStringLiteral("进度"));
+  setWindowTitle(tr("归档进度"));
+  bar_->setAccessibleName(tr("进度"));
   bar_->setRange(0, 1);
   bar_->setValue(0);
   name_->setReadOnly(true);
   url_->setReadOnly(true);
   url_->setFixedHeight(url_->fontMetrics().lineSpacing() * 3 + 12);
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("文件项目："), name_, this), name_);
-  form->addRow(MakeBuddyLabel(QStringLiteral("文件路径："), url_, this), url_);
+  form->addRow(MakeBuddyLabel(tr("文件项目："), name_, this), name_);
+  form->addRow(MakeBuddyLabel(tr("文件路径："), url_, this), url_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar_);
   layout->addLayout(form);
@@ -85,7 +85,7 @@ void CDlgPigeonholeProcess::ShowItem(const QString& name, const QString& url) {
 }
 
 ErrorChoice CDlgPigeonholeProcess::AskAboutError(const QString& message) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), message + QStringLiteral("\n是否继续"),
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), message + QLatin1Char('\n') + tr("是否继续"),
                   QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, this);
   switch (box.exec()) {
     case QMessageBox::Abort: return ErrorChoice::Abort;

@@ -19,8 +19,8 @@ constexpr int kUrlRole = Qt::UserRole + 1;
 }  // namespace
 
 CFileSelectList::CFileSelectList(QWidget* parent) : QTableWidget(0, kColumnCount, parent) {
-  setHorizontalHeaderLabels({QStringLiteral("名称"), QStringLiteral("路径")});
-  setAccessibleName(QStringLiteral("选中的项目"));
+  setHorizontalHeaderLabels({tr("名称"), tr("路径")});
+  setAccessibleName(tr("选中的项目"));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,6 +1,7 @@
 #include "shell/filing/item_belong_page.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,10 +26,14 @@
 namespace ovelin {
 namespace {
 
-const QString kNoMoveEntry = QStringLiteral("~不移动文件~");
 constexpr int kMaxListedVanished = 20;
 
-QString Differing() { return ToQ(std::string(kDifferingText)); }
+QString NoMoveEntry() { return QCoreApplication::translate("ovelin::CItemBelongPage", "~不移动文件~"); }
+
+// A merged column as shown: the rows' mark for differing values in the interface language.
+QString Shown(const std::string& text) {
+  return text == kDifferingText ? QCoreApplication::translate("ovelin::CItemBelongPage", "～不相同～") : ToQ(text);
+}
 
 }  // namespace
 
@@ -41,23 +46,23 @@ CItemBelongPage::CItemBelongPage(CFileSetStore& store, QWidget* parent)
       basePath_(new QLineEdit(this)),
       browse_(new QToolButton(this)),
       destination_(new QLineEdit(this)),
-      descriptions_(new QPushButton(QStringLiteral("编辑项目描述信息"), this)),
+      descriptions_(new QPushButton(tr("编辑项目描述信息"), this)),
       properties_(new CListItemProp(this)) {
-  setTitle(QStringLiteral("文件归档"));
+  setTitle(tr("文件归档"));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);  // the page fills the sheet
-  tree_->setAccessibleName(QStringLiteral("隶属集"));
+  tree_->setAccessibleName(tr("隶属集"));
 
   auto* left = new QWidget(this);
   auto* leftLayout = new QVBoxLayout(left);
   leftLayout->setContentsMargins(0, 0, 0, 0);
-  leftLayout->addWidget(new QLabel(QStringLiteral("隶属集"), left));
+  leftLayout->addWidget(new QLabel(tr("隶属集"), left));
   leftLayout->addWidget(tree_, 1);
   auto* right = new QWidget(this);
   auto* rightLayout = new QVBoxLayout(right);
   rightLayout->setContentsMargins(0, 0, 0, 0);
   rightLayout->addWidget(list_, 3);
   rightLayout->addWidget(BuildMoveOptions());
-  auto* propertyGroup = new QGroupBox(QStringLiteral("文件项目属性"), right);
+  auto* propertyGroup = new QGroupBox(tr("文件项目属性"), right);
   auto* propertyLayout = new QVBoxLayout(propertyGroup);
   propertyLayout->addWidget(properties_);
   rightLayout->addWidget(propertyGroup, 2);
@@ -85,18 +90,18 @@ CItemBelongPage::CItemBelongPage(CFileSetStore& store, QWidget* parent)
 }
 
 QWidget* CItemBelongPage::BuildMoveOptions() {
-  auto* group = new QGroupBox(QStringLiteral("文件移动选项"), this);
+  auto* group = new QGroupBox(tr("文件移动选项"), this);
   basePath_->setReadOnly(true);
   destination_->setReadOnly(true);
   browse_->setText(QStringLiteral("..."));
-  browse_->setAccessibleName(QStringLiteral("选择移动基准路径"));
+  browse_->setAccessibleName(tr("选择移动基准路径"));
   auto* baseRow = new QHBoxLayout;
   baseRow->addWidget(basePath_, 1);
   baseRow->addWidget(browse_);
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("归档路径集:"), pigPathSet_, group), pigPathSet_);
-  form->addRow(MakeBuddyLabel(QStringLiteral("移动基准路径:"), basePath_, group), baseRow);
-  form->addRow(MakeBuddyLabel(QStringLiteral("目的路径:"), destination_, group), destination_);
+  form->addRow(MakeBuddyLabel(tr("归档路径集:"), pigPathSet_, group), pigPathSet_);
+  form->addRow(MakeBuddyLabel(tr("移动基准路径:"), basePath_, group), baseRow);
+  form->addRow(MakeBuddyLabel(tr("目的路径:"), destination_, group), destination_);
   auto* layout = new QVBoxLayout(group);
   layout->addLayout(form);
   auto* buttonRow = new QHBoxLayout;
@@ -133,26 +138,25 @@ void CItemBelongPage::RefreshMoveOptions() {
     destination_->clear();
     return;
   }
-  pigPathSet_->addItem(kNoMoveEntry, QString());
+  pigPathSet_->addItem(NoMoveEntry(), QString());
   for (const auto& set : merged.commonSets) pigPathSet_->addItem(ToQ(set), ToQ(set));
-  const QString common = ToQ(merged.pigPathSet);
-  if (common == Differing()) {
-    pigPathSet_->addItem(common);  // no data: choosing it changes nothing
+  if (merged.pigPathSet == kDifferingText) {
+    pigPathSet_->addItem(Shown(merged.pigPathSet));  // no data: choosing it changes nothing
     pigPathSet_->setCurrentIndex(pigPathSet_->count() - 1);
   } else {
-    pigPathSet_->setCurrentIndex(std::max(0, pigPathSet_->findData(common)));
+    pigPathSet_->setCurrentIndex(std::max(0, pigPathSet_->findData(ToQ(merged.pigPathSet))));
   }
   RefreshPaths();
 }
 
 void CItemBelongPage::RefreshPaths() {
   const MergedRows merged = list_->MergeSelected();
-  basePath_->setText(ToQ(merged.basePath));
-  destination_->setText(ToQ(merged.destination));
+  basePath_->setText(Shown(merged.basePath));
+  destination_->setText(Shown(merged.destination));
 }
 
 void CItemBelongPage::setChecked(const QString& name, bool checked) {
-  if (!list_->ChangeSet(ToStd(name), checked)) ShowWarning(this, QStringLiteral("父集属性冲突!"));
+  if (!list_->ChangeSet(ToStd(name), checked)) ShowWarning(this, tr("父集属性冲突!"));
   RefreshMoveOptions();
   properties_->Load(list_->MergeSelected().values);
 }
@@ -196,8 +200,8 @@ bool CItemBelongPage::DropVanishedFiles() {
   }
   if (gone.isEmpty()) return false;
   const QStringList shown = gone.mid(0, kMaxListedVanished);
-  QString text = QStringLiteral("以下文件已不存在，已从归档列表中移除：\n") + shown.join(QLatin1Char('\n'));
-  if (gone.size() > shown.size()) text += QStringLiteral("\n……（共%1个）").arg(gone.size());
+  QString text = tr("以下文件已不存在，已从归档列表中移除：\n") + shown.join(QLatin1Char('\n'));
+  if (gone.size() > shown.size()) text += tr("\n……（共%1个）").arg(gone.size());
   ShowWarning(this, text);
   refreshControls();
   return true;
@@ -207,12 +211,12 @@ bool CItemBelongPage::validatePage() {
   properties_->EndEditing();
   if (DropVanishedFiles()) return false;
   if (list_->rowCount() == 0) {
-    ShowWarning(this, QStringLiteral("请选择需要归档的文件！"));
+    ShowWarning(this, tr("请选择需要归档的文件！"));
     return false;
   }
   std::optional<PigeonholeBatch> batch = BuildBatch(list_->Rows());
   if (!batch) {
-    ShowWarning(this, QStringLiteral("文件项目名不能为空！"));
+    ShowWarning(this, tr("文件项目名不能为空！"));
     return false;
   }
   batch_ = std::move(*batch);

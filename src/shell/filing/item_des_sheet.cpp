@@ -11,7 +11,7 @@ namespace ovelin {
 
 CItemDesPage::CItemDesPage(const std::string& description, QWidget* parent)
     : QWidget(parent), editor_(new QPlainTextEdit(this)) {
-  editor_->setAccessibleName(QStringLiteral("项目描述"));
+  editor_->setAccessibleName(tr("项目描述"));
   editor_->setPlainText(ToQ(DescriptionForEditing(description)));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(editor_);
@@ -21,7 +21,7 @@ std::string CItemDesPage::Description() const { return DescriptionForStoring(ToS
 
 CItemDesSheet::CItemDesSheet(std::vector<ItemDesInfoType> items, QWidget* parent)
     : QDialog(parent), items_(std::move(items)), tabs_(new QTabWidget(this)) {
-  setWindowTitle(QStringLiteral("项目描述信息"));
+  setWindowTitle(tr("项目描述信息"));
   tabs_->setUsesScrollButtons(true);
   for (const auto& item : items_) tabs_->addTab(new CItemDesPage(item.description, tabs_), ToQ(item.name));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

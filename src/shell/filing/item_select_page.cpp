@@ -19,11 +19,11 @@ CItemSelectPage::CItemSelectPage(QWidget* parent)
       tree_(new CShellFolderTree(this)),
       contents_(new CShellFolderContentList(this)),
       list_(new CFileSelectList(this)) {
-  setTitle(QStringLiteral("文件选择"));
+  setTitle(tr("文件选择"));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);  // the page fills the sheet
-  auto* newUrl = new QPushButton(QStringLiteral("创建URL项目"), this);
-  auto* remove = new QPushButton(QStringLiteral("删除选中项目"), this);
-  auto* clear = new QPushButton(QStringLiteral("清空项目列表"), this);
+  auto* newUrl = new QPushButton(tr("创建URL项目"), this);
+  auto* remove = new QPushButton(tr("删除选中项目"), this);
+  auto* clear = new QPushButton(tr("清空项目列表"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(newUrl);
   buttons->addWidget(remove);
@@ -59,7 +59,7 @@ TransferList CItemSelectPage::Transfers() const { return list_->Transfers(); }
 
 bool CItemSelectPage::validatePage() {
   if (list_->rowCount() > 0) return true;
-  ShowWarning(this, QStringLiteral("请选择需要归档的文件！"));
+  ShowWarning(this, tr("请选择需要归档的文件！"));
   return false;
 }
 

@@ -1,14 +1,27 @@
 #include "shell/filing/list_item_prop.h"
 
+#include <QCoreApplication>
 #include <QStyledItemDelegate>
 
 #include "shell/app/qt_text.h"
+#include "shell/filing/item_edit_rows.h"
 #include "store/file_item.h"
 
 namespace ovelin {
 namespace {
 
 enum Column { kName = 0, kValue };
+
+// A value where the selected rows differ, as the table shows it.
+QString DifferingValueText() { return QCoreApplication::translate("ovelin::CListItemProp", "~不相同~"); }
+
+QString ShownValue(std::string_view value) {
+  return value == kDifferingValue ? DifferingValueText() : ToQ(std::string(value));
+}
+
+std::string StoredValue(const QString& text) {
+  return text == DifferingValueText() ? std::string(kDifferingValue) : ToStd(text);
+}
 
 }  // namespace
 
@@ -20,7 +33,7 @@ class CListItemProp::ValueDelegate : public QStyledItemDelegate {
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    editor->setAccessibleName(QStringLiteral("属性值"));
+    editor->setAccessibleName(QCoreApplication::translate("ovelin::CListItemProp", "属性值"));
     emit list_->editBegin();
     return editor;
   }
@@ -35,7 +48,7 @@ class CListItemProp::ValueDelegate : public QStyledItemDelegate {
 };
 
 CListItemProp::CListItemProp(QWidget* parent)
-    : PropertyTable({QStringLiteral("属性名称"), QStringLiteral("属性值")}, QStringLiteral("文件项目属性"), parent) {
+    : PropertyTable({tr("属性名称"), tr("属性值")}, tr("文件项目属性"), parent) {
   setItemDelegate(new ValueDelegate(this));
 }
 
@@ -47,7 +60,7 @@ void CListItemProp::Load(const std::vector<std::string>& values) {
     insertRow(row);
     auto* name = new QTableWidgetItem(ToQ(std::string(PropertyEntryName(entry))));
     name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    auto* value = new QTableWidgetItem(ToQ(std::string(PropertyEntryValue(entry).value_or(""))));
+    auto* value = new QTableWidgetItem(ShownValue(PropertyEntryValue(entry).value_or("")));
     value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     setItem(row, kName, name);
     setItem(row, kValue, value);
@@ -57,7 +70,7 @@ void CListItemProp::Load(const std::vector<std::string>& values) {
 std::vector<std::string> CListItemProp::Values() const {
   std::vector<std::string> values;
   for (int row = 0; row < rowCount(); ++row) {
-    values.push_back(ToStd(item(row, kName)->text()) + ";" + ToStd(item(row, kValue)->text()));
+    values.push_back(ToStd(item(row, kName)->text()) + ";" + StoredValue(item(row, kValue)->text()));
   }
   return values;
 }

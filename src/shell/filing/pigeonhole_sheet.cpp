@@ -15,7 +15,7 @@ bool wizardOpen = false;
 CPigeonholeSheet::CPigeonholeSheet(CFileSetStore& store, WizardMode mode, const PigeonholeBatch& batch,
                                    QWidget* parent)
     : QWizard(parent) {
-  setWindowTitle(QStringLiteral("归档"));
+  setWindowTitle(tr("归档"));
   setWizardStyle(QWizard::ClassicStyle);
   setOption(QWizard::NoBackButtonOnStartPage, true);
   if (mode == WizardMode::Select) {

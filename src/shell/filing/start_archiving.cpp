@@ -1,5 +1,6 @@
 #include "shell/filing/start_archiving.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "shell/app/message_box.h"
@@ -22,9 +23,10 @@ QString UnplacedItemsText(const ArchiveResult& result) {
   if (lines.isEmpty()) return {};
   const qsizetype total = lines.size();
   if (total > kMaxListedItems) lines.resize(kMaxListedItems);
-  QString text = QStringLiteral("以下项目的属性值不符合任何所选文件集的要求，既没有移动也没有记录：\n") +
+  QString text = QCoreApplication::translate(
+                     "ovelin::StartArchiving", "以下项目的属性值不符合任何所选文件集的要求，既没有移动也没有记录：\n") +
                  lines.join(QLatin1Char('\n'));
-  if (total > kMaxListedItems) text += QStringLiteral("\n……（共%1个）").arg(total);
+  if (total > kMaxListedItems) text += QCoreApplication::translate("ovelin::StartArchiving", "\n……（共%1个）").arg(total);
   return text;
 }
 

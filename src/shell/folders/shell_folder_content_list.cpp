@@ -24,7 +24,7 @@ constexpr int kOneItem = 1;  // folder-loading options: this object as one item
 }  // namespace
 
 CShellFolderContentList::CShellFolderContentList(QWidget* parent) : QListWidget(parent) {
-  setAccessibleName(QStringLiteral("文件夹内容"));
+  setAccessibleName(tr("文件夹内容"));
   setViewMode(QListView::ListMode);
   setIconSize(QSize(16, 16));
   setUniformItemSizes(true);
@@ -87,9 +87,9 @@ void CShellFolderContentList::OpenSelected() {
 
 QMenu* CShellFolderContentList::CreateContextMenu(QWidget* parent) {
   auto* menu = new QMenu(parent);
-  menu->addAction(QStringLiteral("添加文件项目"), this, &CShellFolderContentList::AddSelected);
+  menu->addAction(tr("添加文件项目"), this, &CShellFolderContentList::AddSelected);
   menu->addSeparator();
-  menu->addAction(QStringLiteral("打开"), this, &CShellFolderContentList::OpenSelected);
+  menu->addAction(tr("打开"), this, &CShellFolderContentList::OpenSelected);
   return menu;
 }
 

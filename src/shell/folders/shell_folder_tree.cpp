@@ -26,7 +26,7 @@ std::optional<QString> PathBelow(const QString& root, const QString& path) {
 }  // namespace
 
 CShellFolderTree::CShellFolderTree(QWidget* parent) : QTreeWidget(parent) {
-  setAccessibleName(QStringLiteral("文件夹"));
+  setAccessibleName(tr("文件夹"));
   setHeaderHidden(true);
   setColumnCount(1);
   setSelectionMode(QAbstractItemView::SingleSelection);

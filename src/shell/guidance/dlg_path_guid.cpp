@@ -1,5 +1,6 @@
 #include "shell/guidance/dlg_path_guid.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -51,9 +52,9 @@ QIcon PaintMarkPicture(GuidanceMark mark) {
 }
 
 QString MarkDescription(GuidanceMark mark) {
-  if (mark == kGuidanceIntersect) return QStringLiteral("并且");
-  if (mark == kGuidanceExcept) return QStringLiteral("除去");
-  return QStringLiteral("不参与");
+  if (mark == kGuidanceIntersect) return QCoreApplication::translate("ovelin::CDlgPathGuid", "并且");
+  if (mark == kGuidanceExcept) return QCoreApplication::translate("ovelin::CDlgPathGuid", "除去");
+  return QCoreApplication::translate("ovelin::CDlgPathGuid", "不参与");
 }
 
 GuidanceNode ToNode(const QTreeWidgetItem* item) {
@@ -73,7 +74,7 @@ CDlgPathGuid::CDlgPathGuid(const GuidancePaths& places, const QString& expressio
       expression_(new QLineEdit(expression, this)),
       keywords_(new QLineEdit(keywords, this)),
       menu_(new QMenu(this)) {
-  setWindowTitle(QStringLiteral("相关查询制导"));
+  setWindowTitle(tr("相关查询制导"));
   for (GuidanceMark mark : {kGuidanceUnmarked, kGuidanceIntersect, kGuidanceExcept}) {
     pictures_[PictureIndex(mark)] = PaintMarkPicture(mark);
   }
@@ -82,7 +83,7 @@ CDlgPathGuid::CDlgPathGuid(const GuidancePaths& places, const QString& expressio
   tree_->setColumnCount(1);
   tree_->setIconSize(QSize(16, 16));
   tree_->setExpandsOnDoubleClick(false);
-  tree_->setAccessibleName(QStringLiteral("相关文件集"));
+  tree_->setAccessibleName(tr("相关文件集"));
   tree_->setContextMenuPolicy(Qt::CustomContextMenu);
   tree_->installEventFilter(this);
   tree_->viewport()->installEventFilter(this);
@@ -96,12 +97,12 @@ CDlgPathGuid::CDlgPathGuid(const GuidancePaths& places, const QString& expressio
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("查询表达式:"), expression_, this), expression_);
-  form->addRow(MakeBuddyLabel(QStringLiteral("搜索关键字:"), keywords_, this), keywords_);
+  form->addRow(MakeBuddyLabel(tr("查询表达式:"), expression_, this), expression_);
+  form->addRow(MakeBuddyLabel(tr("搜索关键字:"), keywords_, this), keywords_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tree_, 1);
   if (places.leftOut > 0) {
-    const QString note = QStringLiteral("另有 %1 条路径未列出").arg(static_cast<qulonglong>(places.leftOut));
+    const QString note = tr("另有 %1 条路径未列出").arg(static_cast<qulonglong>(places.leftOut));
     leftOutNote_ = Named(new QLabel(note, this), note);
     layout->addWidget(leftOutNote_);
   }
@@ -120,9 +121,9 @@ void CDlgPathGuid::BuildMenu() {
     QAction* action = menu_->addAction(text, this, slot);
     action->setData(id);
   };
-  add(kCmdGuidFind, QStringLiteral("文件集查找\tCtrl+F"), &CDlgPathGuid::findSet);
-  add(kCmdGuidExceptChildren, QStringLiteral("反选所有直接子结点"), &CDlgPathGuid::exceptChildren);
-  add(kCmdGuidClearBelow, QStringLiteral("清除子结点选中状态"), &CDlgPathGuid::clearBelow);
+  add(kCmdGuidFind, tr("文件集查找\tCtrl+F"), &CDlgPathGuid::findSet);
+  add(kCmdGuidExceptChildren, tr("反选所有直接子结点"), &CDlgPathGuid::exceptChildren);
+  add(kCmdGuidClearBelow, tr("清除子结点选中状态"), &CDlgPathGuid::clearBelow);
 }
 
 void CDlgPathGuid::AddItems(QTreeWidgetItem* parent, const std::vector<GuidanceNode>& nodes) {

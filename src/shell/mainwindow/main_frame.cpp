@@ -64,31 +64,31 @@ QAction* CMainFrame::AddAction(int id, const QString& text, const QString& capti
 
 void CMainFrame::CreateActions() {
   auto bind = [this](QAction* action, auto slot) { connect(action, &QAction::triggered, this, slot); };
-  bind(AddAction(kCmdNew, QStringLiteral("新建文件集\tCtrl+N"), QStringLiteral("新建"), AppIcon(IconId::New)),
+  bind(AddAction(kCmdNew, tr("新建文件集\tCtrl+N"), tr("新建"), AppIcon(IconId::New)),
        &CMainFrame::newCommand);
-  bind(AddAction(kCmdDelete, QStringLiteral("删除\tDelete"), QStringLiteral("删除"), AppIcon(IconId::Delete)),
+  bind(AddAction(kCmdDelete, tr("删除\tDelete"), tr("删除"), AppIcon(IconId::Delete)),
        &CMainFrame::deleteCommand);
-  bind(AddAction(kCmdFind, QStringLiteral("查找实体集\tCtrl+F"), QStringLiteral("查找"), AppIcon(IconId::Find)),
+  bind(AddAction(kCmdFind, tr("查找实体集\tCtrl+F"), tr("查找"), AppIcon(IconId::Find)),
        [this] { tree_->findSet(); });
-  bind(AddAction(kCmdArchive, QStringLiteral("文件归档"), QStringLiteral("归档"), AppIcon(IconId::Archive)),
+  bind(AddAction(kCmdArchive, tr("文件归档"), tr("归档"), AppIcon(IconId::Archive)),
        [this] { emit archiveRequested(); });
-  bind(AddAction(kCmdExportTemplate, QStringLiteral("导出整个模板"), QStringLiteral("导出"), AppIcon(IconId::Export)),
+  bind(AddAction(kCmdExportTemplate, tr("导出整个模板"), tr("导出"), AppIcon(IconId::Export)),
        &CMainFrame::exportTemplate);
-  bind(AddAction(kCmdImportTemplate, QStringLiteral("导入模板"), QStringLiteral("导入"), AppIcon(IconId::Import)),
+  bind(AddAction(kCmdImportTemplate, tr("导入模板"), tr("导入"), AppIcon(IconId::Import)),
        &CMainFrame::importTemplate);
-  bind(AddAction(kCmdExit, QStringLiteral("退出\tCtrl+E"), {}), &CMainFrame::exitProgram);
-  bind(AddAction(kCmdOptions, QStringLiteral("选项"), {}), &CMainFrame::openOptions);
-  bind(AddAction(kCmdForward, QStringLiteral("前进"), QStringLiteral("前进"), AppIcon(IconId::Forward)),
+  bind(AddAction(kCmdExit, tr("退出\tCtrl+E"), {}), &CMainFrame::exitProgram);
+  bind(AddAction(kCmdOptions, tr("选项"), {}), &CMainFrame::openOptions);
+  bind(AddAction(kCmdForward, tr("前进"), tr("前进"), AppIcon(IconId::Forward)),
        [this] { rightView_->forward(); });
-  bind(AddAction(kCmdBack, QStringLiteral("后退"), QStringLiteral("后退"), AppIcon(IconId::Back)),
+  bind(AddAction(kCmdBack, tr("后退"), tr("后退"), AppIcon(IconId::Back)),
        [this] { rightView_->back(); });
-  bind(AddAction(kCmdRefresh, QStringLiteral("刷新\tF5"), QStringLiteral("刷新"), AppIcon(IconId::Refresh)),
+  bind(AddAction(kCmdRefresh, tr("刷新\tF5"), tr("刷新"), AppIcon(IconId::Refresh)),
        [this] { rightView_->refresh(); });
-  bind(AddAction(kCmdGuidance, QStringLiteral("制导"), QStringLiteral("制导"), AppIcon(IconId::Guidance)),
+  bind(AddAction(kCmdGuidance, tr("制导"), tr("制导"), AppIcon(IconId::Guidance)),
        &CMainFrame::guidanceCommand);
-  bind(AddAction(kCmdHelp, QStringLiteral("帮助\tF1"), {}), &CMainFrame::openHelp);
-  bind(AddAction(kCmdHomePage, QStringLiteral("主页"), {}), &CMainFrame::openHomePage);
-  bind(AddAction(kCmdAbout, QStringLiteral("关于 Ovelin..."), {}), &CMainFrame::showAbout);
+  bind(AddAction(kCmdHelp, tr("帮助\tF1"), {}), &CMainFrame::openHelp);
+  bind(AddAction(kCmdHomePage, tr("主页"), {}), &CMainFrame::openHomePage);
+  bind(AddAction(kCmdAbout, tr("关于 Ovelin..."), {}), &CMainFrame::showAbout);
 
   actions_[kCmdExit]->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
   actions_[kCmdNew]->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
@@ -98,17 +98,17 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenus() {
-  QMenu* sets = menuBar()->addMenu(QStringLiteral("文件集"));
+  QMenu* sets = menuBar()->addMenu(tr("文件集"));
   for (int id : {kCmdNew, kCmdDelete, kCmdFind, kCmdArchive}) sets->addAction(actions_[id]);
   sets->addSeparator();
   sets->addAction(actions_[kCmdExportTemplate]);
   sets->addAction(actions_[kCmdImportTemplate]);
   sets->addSeparator();
   sets->addAction(actions_[kCmdExit]);
-  menuBar()->addMenu(QStringLiteral("系统设置"))->addAction(actions_[kCmdOptions]);
-  QMenu* browse = menuBar()->addMenu(QStringLiteral("浏览"));
+  menuBar()->addMenu(tr("系统设置"))->addAction(actions_[kCmdOptions]);
+  QMenu* browse = menuBar()->addMenu(tr("浏览"));
   for (int id : {kCmdForward, kCmdBack, kCmdRefresh}) browse->addAction(actions_[id]);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+  QMenu* help = menuBar()->addMenu(tr("帮助"));
   for (int id : {kCmdHelp, kCmdHomePage}) help->addAction(actions_[id]);
   help->addSeparator();
   help->addAction(actions_[kCmdAbout]);
@@ -116,7 +116,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-  QToolBar* toolbar = addToolBar(QStringLiteral("工具栏"));
+  QToolBar* toolbar = addToolBar(tr("工具栏"));
   toolbar->setObjectName(QStringLiteral("toolbar"));
   toolbar->setMovable(false);
   toolbar->setFloatable(false);
@@ -135,9 +135,9 @@ void CMainFrame::CreateTray() {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   tray_ = new QSystemTrayIcon(AppIcon(IconId::Application), this);
   auto* menu = new QMenu(this);
-  QAction* open = menu->addAction(QStringLiteral("打开主界面"), this, &CMainFrame::showFromTray);
-  QAction* about = menu->addAction(QStringLiteral("关于"), this, &CMainFrame::showAbout);
-  QAction* exit = menu->addAction(QStringLiteral("退出"), this, &CMainFrame::exitProgram);
+  QAction* open = menu->addAction(tr("打开主界面"), this, &CMainFrame::showFromTray);
+  QAction* about = menu->addAction(tr("关于"), this, &CMainFrame::showAbout);
+  QAction* exit = menu->addAction(tr("退出"), this, &CMainFrame::exitProgram);
   open->setData(kCmdTrayOpen);
   about->setData(kCmdTrayAbout);
   exit->setData(kCmdTrayExit);

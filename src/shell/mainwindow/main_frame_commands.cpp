@@ -111,7 +111,7 @@ void CMainFrame::openOptions() {
 void CMainFrame::openHelp() {
   const QString path = HelpPagePath();
   if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-    ShowWarning(this, QStringLiteral("无法打开帮助文件 help/index.html！"));
+    ShowWarning(this, tr("无法打开帮助文件 help/index.html！"));
   }
 }
 

@@ -108,15 +108,25 @@ MediaInfo ReadMedia(const PreviewSources& sources, const Entry& entry, MediaKind
   return info.opened ? info : MediaInfo{};
 }
 
-void AppendAudioFacts(std::string& out, const MediaInfo& info) {
-  out += "<br>持续时间:" + Escaped(info.duration) + "<br>标题:" + Escaped(info.title) + "<br>作者:" +
-         Escaped(info.authors) + "<br>专辑:" + Escaped(info.album) + "<br>发行年:" + Escaped(info.year) +
-         "<br>流派:" + Escaped(info.genres);
+// One line of facts: "<br>" + label + ":" + value, the value as it is.
+void AppendFact(std::string& out, const std::string& label, const std::string& value) {
+  out += "<br>" + Escaped(label) + ":" + value;
 }
 
-void AppendVideoFacts(std::string& out, const MediaInfo& info) {
-  out += "<br>尺寸:" + std::to_string(info.width) + "x" + std::to_string(info.height) +
-         "<br>持续时间:" + Escaped(info.duration);
+std::string SizeText(const MediaInfo& info) { return std::to_string(info.width) + "x" + std::to_string(info.height); }
+
+void AppendAudioFacts(std::string& out, const MediaInfo& info, const PreviewLabels& labels) {
+  AppendFact(out, labels.duration, Escaped(info.duration));
+  AppendFact(out, labels.title, Escaped(info.title));
+  AppendFact(out, labels.authors, Escaped(info.authors));
+  AppendFact(out, labels.album, Escaped(info.album));
+  AppendFact(out, labels.year, Escaped(info.year));
+  AppendFact(out, labels.genres, Escaped(info.genres));
+}
+
+void AppendVideoFacts(std::string& out, const MediaInfo& info, const PreviewLabels& labels) {
+  AppendFact(out, labels.size, SizeText(info));
+  AppendFact(out, labels.duration, Escaped(info.duration));
 }
 
 void AppendEntryBlock(std::string& out, const Entry& entry, const PreviewSources& sources) {
@@ -128,21 +138,21 @@ void AppendEntryBlock(std::string& out, const Entry& entry, const PreviewSources
       const auto [width, height] = PictureDisplaySize(info.width, info.height);
       out += "<br><br><img border=\"0\" src=\"" + url + "\" width=\"" + std::to_string(width) + "\" height=\"" +
              std::to_string(height) + "\">";
-      out += "<br>尺寸:" + std::to_string(info.width) + "x" + std::to_string(info.height);
+      AppendFact(out, sources.labels.size, SizeText(info));
       break;
     }
     case Rendering::Audio:
       out += "<br><br><audio controls preload=\"metadata\" src=\"" + url + "\" style=\"width:300px\"></audio>";
       [[fallthrough]];
     case Rendering::AudioLink:
-      AppendAudioFacts(out, ReadMedia(sources, entry, MediaKind::Audio));
+      AppendAudioFacts(out, ReadMedia(sources, entry, MediaKind::Audio), sources.labels);
       break;
     case Rendering::Video:
       out += "<br><br><video controls preload=\"metadata\" width=\"300\" height=\"270\" src=\"" + url +
              "\"></video>";
       [[fallthrough]];
     case Rendering::VideoLink:
-      AppendVideoFacts(out, ReadMedia(sources, entry, MediaKind::Video));
+      AppendVideoFacts(out, ReadMedia(sources, entry, MediaKind::Video), sources.labels);
       break;
     case Rendering::Document: {
       std::string text;
@@ -153,12 +163,12 @@ void AppendEntryBlock(std::string& out, const Entry& entry, const PreviewSources
     }
     case Rendering::Frame:
       out += "<br><br><iframe name=\"I1\" src=\"" + url +
-             "\" width=\"100%\" height=\"598\">\t浏览器不支持嵌入式框架，或被配置为不显示嵌入式框架。</iframe>";
+             "\" width=\"100%\" height=\"598\">\t" + Escaped(sources.labels.noFrames) + "</iframe>";
       break;
     case Rendering::Link:
       break;
   }
-  out += "<br>描述:" + Escaped(entry.description);
+  AppendFact(out, sources.labels.description, Escaped(entry.description));
 }
 
 // The characters a URL never needs to escape (RFC 3986), independent of the locale.

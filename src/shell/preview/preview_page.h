@@ -23,11 +23,20 @@ struct MediaInfo {
 
 enum class MediaKind { Picture, Audio, Video };
 
-/// Where the page gets the facts it cannot compute itself. Every member may be empty.
+/// The words the page writes before the facts, in the interface language; the
+/// desktop program translates them, the defaults are the program's own texts.
+struct PreviewLabels {
+  std::string size = "尺寸", duration = "持续时间", title = "标题", authors = "作者", album = "专辑", year = "发行年",
+              genres = "流派", description = "描述";
+  std::string noFrames = "浏览器不支持嵌入式框架，或被配置为不显示嵌入式框架。";
+};
+
+/// Where the page gets the facts it cannot compute itself. Every function may be empty.
 struct PreviewSources {
   std::function<MediaInfo(const std::string& pathOrAddress, MediaKind kind)> media;  // empty: fallback values
   std::function<std::string(const std::string& localPath, const std::string& extension)> documentText;  // doc/xls/ppt/mht
   std::function<bool()> cancelled;  // checked between entries
+  PreviewLabels labels;
 };
 
 /// The preview page for entries "name U+001F address U+001F description", as UTF-8

@@ -9,7 +9,8 @@ namespace ovelin {
 class CMediaFileInfoReader;
 
 /// Sources that ask `reader` about pictures, audio and video and extract the
-/// text of doc, xls, ppt and mht files. The reader must outlive them.
+/// text of doc, xls, ppt and mht files, with the page's words in the interface
+/// language. The reader must outlive them.
 PreviewSources MakePreviewSources(CMediaFileInfoReader& reader);
 
 }  // namespace ovelin

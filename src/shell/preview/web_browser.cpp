@@ -36,7 +36,7 @@ CWebBrowser::CWebBrowser(QWidget* parent)
       reader_(std::make_shared<CMediaFileInfoReader>()),
       generation_(std::make_shared<std::atomic<int>>(0)),
       opener_(OpenWithDesktop) {
-  setAccessibleName(QStringLiteral("预览"));
+  setAccessibleName(tr("预览"));
   setContextMenuPolicy(Qt::NoContextMenu);
   // A profile of its own: nothing of the preview is kept on disk.
   auto* profile = new QWebEngineProfile(this);

@@ -10,12 +10,12 @@
 namespace ovelin {
 
 CDlgDelFileItemOption::CDlgDelFileItemOption(QWidget* parent)
-    : QDialog(parent), deleteFiles_(new QCheckBox(QStringLiteral("删除对应文件实体"), this)) {
-  setWindowTitle(QStringLiteral("删除文件项目"));
-  deleteFiles_->setAccessibleName(QStringLiteral("删除对应文件实体"));
+    : QDialog(parent), deleteFiles_(new QCheckBox(tr("删除对应文件实体"), this)) {
+  setWindowTitle(tr("删除文件项目"));
+  deleteFiles_->setAccessibleName(tr("删除对应文件实体"));
   deleteFiles_->setChecked(true);
   deleteFiles_->hide();
-  auto* question = Named(new QLabel(QStringLiteral("确定删除选中的项目？"), this), QStringLiteral("确定删除选中的项目？"));
+  auto* question = Named(new QLabel(tr("确定删除选中的项目？"), this), tr("确定删除选中的项目？"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

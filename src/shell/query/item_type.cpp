@@ -1,6 +1,7 @@
 #include "shell/query/item_type.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QMimeDatabase>
@@ -12,6 +13,10 @@ namespace {
 const QString kFolderMime = QStringLiteral("inode/directory");
 
 }  // namespace
+
+QString HyperlinkTypeText() { return QCoreApplication::translate("ovelin::CQueryResList", "超链接"); }
+
+QString GroupTypeText() { return QCoreApplication::translate("ovelin::CQueryResList", "分组"); }
 
 ItemType LocalFileType(const QString& localPath) {
   // Matching by name reads nothing from the disk, which keeps long lists fast.

@@ -7,9 +7,9 @@
 namespace ovelin {
 
 /// The type text of items that are not local files.
-inline const QString kHyperlinkType = QStringLiteral("超链接");
+QString HyperlinkTypeText();
 /// The type text of group rows.
-inline const QString kGroupType = QStringLiteral("分组");
+QString GroupTypeText();
 
 struct ItemType {
   QString text;      // the description of the file's MIME type ("文件夹" style)

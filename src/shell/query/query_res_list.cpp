@@ -16,7 +16,7 @@ namespace ovelin {
 CQueryResList::CQueryResList(CFileSetStore& store, QWidget* parent)
     : QTableView(parent), store_(store), model_(this), menu_(new QMenu(this)) {
   setModel(&model_);
-  setAccessibleName(QStringLiteral("查询结果"));
+  setAccessibleName(tr("查询结果"));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -44,14 +44,14 @@ CQueryResList::CQueryResList(CFileSetStore& store, QWidget* parent)
 }
 
 void CQueryResList::BuildMenu() {
-  open_ = menu_->addAction(QStringLiteral("打开"), this, [this] {
+  open_ = menu_->addAction(tr("打开"), this, [this] {
     const auto rows = SelectedItemRows();
     if (rows.size() == 1) OpenItem(rows.front()->path, rows.front()->localPath);
   });
   menu_->addSeparator();
-  openFolder_ = menu_->addAction(QStringLiteral("打开所在文件夹"), this, &CQueryResList::openContainingFolder);
-  delete_ = menu_->addAction(QStringLiteral("删除归档项目        Del"), this, &CQueryResList::deleteSelected);
-  archiving_ = menu_->addAction(QStringLiteral("项目归档情况"), this, &CQueryResList::archiveSelected);
+  openFolder_ = menu_->addAction(tr("打开所在文件夹"), this, &CQueryResList::openContainingFolder);
+  delete_ = menu_->addAction(tr("删除归档项目        Del"), this, &CQueryResList::deleteSelected);
+  archiving_ = menu_->addAction(tr("项目归档情况"), this, &CQueryResList::archiveSelected);
   openFolder_->setData(kCmdItemOpenFolder);
   delete_->setData(kCmdItemDelete);
   archiving_->setData(kCmdItemArchiving);

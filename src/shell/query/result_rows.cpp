@@ -1,5 +1,7 @@
 #include "shell/query/result_rows.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <numeric>
 #include <optional>
@@ -51,7 +53,7 @@ ResultRow GroupRow(const QString& member, int count) {
   ResultRow row;
   row.group = true;
   row.name = member;
-  row.typeText = kGroupType;
+  row.typeText = GroupTypeText();
   row.count = count;
   return row;
 }
@@ -91,11 +93,11 @@ std::vector<ResultColumn> ResultColumns(bool grouped, bool ranked) {
 
 QString ColumnTitle(ResultColumn column) {
   switch (column) {
-    case ResultColumn::Name: return QStringLiteral("名称");
-    case ResultColumn::Type: return QStringLiteral("类型");
-    case ResultColumn::Count: return QStringLiteral("包含项目数");
-    case ResultColumn::Path: return QStringLiteral("路径");
-    case ResultColumn::Rank: return QStringLiteral("关键字等级");
+    case ResultColumn::Name: return QCoreApplication::translate("ovelin::CQueryResList", "名称");
+    case ResultColumn::Type: return QCoreApplication::translate("ovelin::CQueryResList", "类型");
+    case ResultColumn::Count: return QCoreApplication::translate("ovelin::CQueryResList", "包含项目数");
+    case ResultColumn::Path: return QCoreApplication::translate("ovelin::CQueryResList", "路径");
+    case ResultColumn::Rank: return QCoreApplication::translate("ovelin::CQueryResList", "关键字等级");
   }
   return {};
 }
@@ -124,7 +126,7 @@ ResultRow ItemRow(const CFileItem& item) {
     row.typeText = type.text;
     row.mimeName = type.mimeName;
   } else {
-    row.typeText = kHyperlinkType;
+    row.typeText = HyperlinkTypeText();
   }
   return row;
 }

@@ -16,7 +16,7 @@ namespace ovelin {
 struct ResultRow {
   bool group = false;
   QString name;         // the item name, or the member text of a group row
-  QString typeText;     // the file type, kHyperlinkType, or kGroupType
+  QString typeText;     // the file type, HyperlinkTypeText(), or GroupTypeText()
   QString mimeName;     // the file's MIME type (its icon); empty for other rows
   int count = 0;        // the number of items of a group row; 0 for an item row
   QString path;         // the item's URL

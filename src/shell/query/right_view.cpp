@@ -26,7 +26,7 @@ namespace ovelin {
 
 CRightView::CRightView(CFileSetStore& store, QWidget* parent)
     : QWidget(parent), store_(store), worker_(new CContentSearchWorker(this)) {
-  setAccessibleName(QStringLiteral("查询面板"));
+  setAccessibleName(tr("查询面板"));
   setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
@@ -45,27 +45,27 @@ void CRightView::BuildControls() {
   keywords_ = new QLineEdit(this);
   groupingBox_ = new QComboBox(this);
   groupingBox_->setMinimumContentsLength(16);
-  query_ = new QPushButton(QStringLiteral("查询"), this);
-  guidance_ = new QPushButton(QStringLiteral("相关查询制导"), this);
+  query_ = new QPushButton(tr("查询"), this);
+  guidance_ = new QPushButton(tr("相关查询制导"), this);
   list_ = new CQueryResList(store_, this);
 
   auto* fields = new QGridLayout;
-  fields->addWidget(MakeBuddyLabel(QStringLiteral("查询表达式:"), expression_, this), 0, 0);
+  fields->addWidget(MakeBuddyLabel(tr("查询表达式:"), expression_, this), 0, 0);
   fields->addWidget(expression_, 0, 1);
   fields->addWidget(query_, 0, 2);
-  fields->addWidget(MakeBuddyLabel(QStringLiteral("搜索关键字:"), keywords_, this), 1, 0);
+  fields->addWidget(MakeBuddyLabel(tr("搜索关键字:"), keywords_, this), 1, 0);
   fields->addWidget(keywords_, 1, 1);
   fields->addWidget(guidance_, 1, 2);
-  fields->addWidget(MakeBuddyLabel(QStringLiteral("分组:"), groupingBox_, this), 2, 0);
+  fields->addWidget(MakeBuddyLabel(tr("分组:"), groupingBox_, this), 2, 0);
   auto* groupingRow = new QHBoxLayout;
   groupingRow->addWidget(groupingBox_);
   groupingRow->addStretch();
   fields->addLayout(groupingRow, 2, 1, 1, 2);
 
   // Shown while a keyword search reads file contents.
-  searchLabel_ = new QLabel(QStringLiteral("正在搜索文件内容"), this);
-  searchBar_ = Named(new QProgressBar(this), QStringLiteral("搜索进度"));
-  cancel_ = Named(new QPushButton(QStringLiteral("取消"), this), QStringLiteral("取消搜索"));
+  searchLabel_ = new QLabel(tr("正在搜索文件内容"), this);
+  searchBar_ = Named(new QProgressBar(this), tr("搜索进度"));
+  cancel_ = Named(new QPushButton(tr("取消"), this), tr("取消搜索"));
   auto* searchRow = new QHBoxLayout;
   searchRow->addWidget(searchLabel_);
   searchRow->addWidget(searchBar_, 1);
@@ -163,7 +163,7 @@ void CRightView::ShowFailure(const QueryPlan& plan, const CheckResult& why) {
   UpdateButtons();
   emit stateChanged();
   // "查询表达式错误，请检查!", then the cause and where it is.
-  ShowWarning(this, ToQ(why.MessageText() + "\n" + why.ReasonText()));
+  ShowCheckFailure(this, why);
 }
 
 void CRightView::ShowResult(const QueryPlan& plan, EvaluationResult evaluated, bool ranked) {
@@ -184,9 +184,9 @@ void CRightView::ShowResult(const QueryPlan& plan, EvaluationResult evaluated, b
 void CRightView::FillGroupingBox(const QString& keywords) {
   const QSignalBlocker blocker(groupingBox_);
   groupingBox_->clear();
-  groupingBox_->addItem(QStringLiteral("不分组"));
+  groupingBox_->addItem(tr("不分组"));
   for (const std::string& entry : grouping_) {
-    groupingBox_->addItem(SplitGroupingEntry(ToQ(entry)).key + QStringLiteral("的子集"));
+    groupingBox_->addItem(tr("%1的子集").arg(SplitGroupingEntry(ToQ(entry)).key));
   }
   groupingBox_->setCurrentIndex(keywords.isEmpty() ? groupingBox_->count() - 1 : 0);
 }

@@ -23,7 +23,7 @@ bool CRightView::newViewSetFromQuery() {
   if (dialog.exec() != QDialog::Accepted) return false;
   // "新增视图集失败，...", then which of the name, the expression or the save failed.
   if (CheckResult added = AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression())); !added) {
-    ShowWarning(this, ToQ(added.MessageText() + "\n" + added.ReasonText()));
+    ShowCheckFailure(this, added);
     return false;
   }
   emit viewSetsChanged();

@@ -7,9 +7,9 @@
 namespace ovelin {
 
 CDlgPanelPigConf::CDlgPanelPigConf(QWidget* parent) : CDlgConfigPanel(parent) {
-  auto* group = new QGroupBox(QStringLiteral("归档选项"), this);
+  auto* group = new QGroupBox(tr("归档选项"), this);
   QCheckBox* autoBelong =
-      AddBox(QStringLiteral("采用当前检索结果设置归档项目的隶属集"), "Pigeonhole", "DragDropPigAutoBelong", true);
+      AddBox(tr("采用当前检索结果设置归档项目的隶属集"), "Pigeonhole", "DragDropPigAutoBelong", true);
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(autoBelong);
   groupLayout->addStretch(1);

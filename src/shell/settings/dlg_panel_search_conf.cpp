@@ -16,22 +16,22 @@ const std::string kSection = "KeywordsSearch";
 }  // namespace
 
 CDlgPanelSearchConf::CDlgPanelSearchConf(QWidget* parent) : CDlgConfigPanel(parent) {
-  auto* group = new QGroupBox(QStringLiteral("搜索分量"), this);
-  auto* title = Named(new QLabel(QStringLiteral("关键字搜索选项:"), group), QStringLiteral("关键字搜索选项"));
+  auto* group = new QGroupBox(tr("搜索分量"), this);
+  auto* title = Named(new QLabel(tr("关键字搜索选项:"), group), tr("关键字搜索选项"));
   QFont titleFont = title->font();
   titleFont.setPixelSize(20);
   title->setFont(titleFont);
-  QCheckBox* content = AddBox(QStringLiteral("在文件内容中查找"), kSection, "SearchFileContent", true);
-  auto* formats = Named(new QLabel(QStringLiteral("(支持格式:Word,Excel,html,mht,text,xml)"), group),
-                        QStringLiteral("支持格式"));
-  QCheckBox* includeAll = AddBox(QStringLiteral("结果包含所有关键字"), kSection, "IncludeAll", true);
+  QCheckBox* content = AddBox(tr("在文件内容中查找"), kSection, "SearchFileContent", true);
+  auto* formats = Named(new QLabel(tr("(支持格式:Word,Excel,html,mht,text,xml)"), group),
+                        tr("支持格式"));
+  QCheckBox* includeAll = AddBox(tr("结果包含所有关键字"), kSection, "IncludeAll", true);
   // Carried unchanged: no control of this page shows them.
-  AddBox(QStringLiteral("在文件名中查找"), kSection, "SearchFileName", false);
-  AddBox(QStringLiteral("在所属文件集的名称中查找"), kSection, "SearchBelongSet", false);
-  auto* matching = new QGroupBox(QStringLiteral("匹配选项"), this);
+  AddBox(tr("在文件名中查找"), kSection, "SearchFileName", false);
+  AddBox(tr("在所属文件集的名称中查找"), kSection, "SearchBelongSet", false);
+  auto* matching = new QGroupBox(tr("匹配选项"), this);
   matching->setVisible(false);
-  AddBox(QStringLiteral("大小写匹配"), kSection, "", false);
-  AddBox(QStringLiteral("全字匹配"), kSection, "", false);
+  AddBox(tr("大小写匹配"), kSection, "", false);
+  AddBox(tr("全字匹配"), kSection, "", false);
 
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(title);

@@ -16,21 +16,14 @@ namespace {
 // The page table: key, title, parent key.
 struct PageEntry {
   const char* key;
-  const char* title;
+  const char* title;  // translated where shown
   const char* parent;
 };
 constexpr PageEntry kPages[] = {
-    {"Root", "Ovelin设置", "NULL"},
-    {"KeywordsSearch", "关键字搜索", "Root"},
-    {"Pigeonhole", "归档", "Root"},
+    {"Root", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "Ovelin设置"), "NULL"},
+    {"KeywordsSearch", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "关键字搜索"), "Root"},
+    {"Pigeonhole", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "归档"), "Root"},
 };
-
-const PageEntry* EntryTitled(const QString& title) {
-  for (const PageEntry& entry : kPages) {
-    if (title == QString::fromUtf8(entry.title)) return &entry;
-  }
-  return nullptr;
-}
 
 CDlgConfigPanel* CreatePage(std::string_view key, QWidget* parent) {
   if (key == "KeywordsSearch") return new CDlgPanelSearchConf(parent);
@@ -42,20 +35,18 @@ CDlgConfigPanel* CreatePage(std::string_view key, QWidget* parent) {
 
 CDlgSysConfig::CDlgSysConfig(CFileSetStore& store, QWidget* parent)
     : QDialog(parent), store_(store), pages_(new QTreeWidget(this)), pageArea_(new QVBoxLayout) {
-  setWindowTitle(QStringLiteral("系统设置"));
+  setWindowTitle(tr("系统设置"));
   config_.Load(store_.GetConfigXml());
 
   pages_->setHeaderHidden(true);
-  pages_->setAccessibleName(QStringLiteral("设置页"));
+  pages_->setAccessibleName(tr("设置页"));
   pages_->setFixedWidth(160);
   QTreeWidgetItem* top = nullptr;
   for (const PageEntry& entry : kPages) {
-    const QString title = QString::fromUtf8(entry.title);
-    if (!top) {
-      top = new QTreeWidgetItem(pages_, QStringList{title});
-      continue;
-    }
-    new QTreeWidgetItem(top, QStringList{title});
+    const QStringList title{tr(entry.title)};
+    QTreeWidgetItem* item = top ? new QTreeWidgetItem(top, title) : new QTreeWidgetItem(pages_, title);
+    item->setData(0, Qt::UserRole, QString::fromLatin1(entry.key));
+    if (!top) top = item;
     top->setExpanded(true);
   }
 
@@ -75,9 +66,8 @@ CDlgSysConfig::CDlgSysConfig(CFileSetStore& store, QWidget* parent)
 }
 
 void CDlgSysConfig::showPage(QTreeWidgetItem* item) {
-  const PageEntry* entry = item ? EntryTitled(item->text(0)) : nullptr;
-  if (!entry) return;
-  CDlgConfigPanel* next = CreatePage(entry->key, this);
+  if (!item) return;
+  CDlgConfigPanel* next = CreatePage(item->data(0, Qt::UserRole).toString().toStdString(), this);
   if (!next) return;  // the top entry keeps the page shown
   if (page_) {
     page_->WriteTo(config_);

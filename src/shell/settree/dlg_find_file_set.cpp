@@ -13,18 +13,18 @@ namespace ovelin {
 
 CDlgFindFileSet::CDlgFindFileSet(const QString& lastText, QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(lastText, this)) {
-  setWindowTitle(QStringLiteral("实体文件集查找"));
+  setWindowTitle(tr("实体文件集查找"));
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* findNext = buttons->addButton(QStringLiteral("查找下一个(&F)"), QDialogButtonBox::AcceptRole);
-  findNext->setAccessibleName(QStringLiteral("查找下一个"));
+  QPushButton* findNext = buttons->addButton(tr("查找下一个(&F)"), QDialogButtonBox::AcceptRole);
+  findNext->setAccessibleName(tr("查找下一个"));
   findNext->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-  cancel->setAccessibleName(QStringLiteral("取消"));
+  QPushButton* cancel = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
+  cancel->setAccessibleName(tr("取消"));
   connect(buttons, &QDialogButtonBox::accepted, this, &CDlgFindFileSet::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("名称:"), name_, this), name_);
+  form->addRow(MakeBuddyLabel(tr("名称:"), name_, this), name_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);

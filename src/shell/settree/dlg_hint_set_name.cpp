@@ -10,7 +10,7 @@ CDlgHintSetName::CDlgHintSetName(CFileSetStore& store, QWidget* parent)
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setAccessibleName(QStringLiteral("文件集名称提示"));
+  setAccessibleName(tr("文件集名称提示"));
   connect(this, &QListWidget::itemClicked, this, &CDlgHintSetName::entryChosen);
 }
 

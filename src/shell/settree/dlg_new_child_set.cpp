@@ -11,12 +11,12 @@
 namespace ovelin {
 
 CDlgNewChildSet::CDlgNewChildSet(QWidget* parent) : QDialog(parent), name_(new QLineEdit(this)) {
-  setWindowTitle(QStringLiteral("新建子文件集"));
+  setWindowTitle(tr("新建子文件集"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("名称:"), name_, this), name_);
+  form->addRow(MakeBuddyLabel(tr("名称:"), name_, this), name_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QUrl>
 
+#include "base/messages.h"
 #include "filing/folder_chain.h"
 #include "query/view_set_references.h"
 #include "query/view_sets.h"
@@ -17,6 +18,7 @@
 #include "shell/settree/entity_tree_view.h"
 #include "shell/settree/set_tree_items.h"
 #include "store/file_set_store.h"
+#include "store/set_checks.h"
 
 namespace ovelin {
 
@@ -33,12 +35,12 @@ void CEntityTreeView::newSet() {
   connect(&dialog, &CNewSetDlg::setCreated, this, &CEntityTreeView::InsertNewSet);
   if (dialog.exec() != QDialog::Accepted) return;
   const SetDialogData chosen = dialog.Result();
-  if (store_.IsNameUsed(chosen.name).used) {
-    ShowWarning(this, QStringLiteral("名称已经存在！"));
+  if (const CheckResult check = CheckNewSetName(store_, chosen.name, MessageId::NameExists); !check) {
+    ShowCheckFailure(this, check);
     return;
   }
   if (!store_.CreateFileSet(chosen.name, chosen.parents, chosen.pathText, chosen.kind, chosen.definitions)) {
-    ShowWarning(this, QStringLiteral("创建文件集失败，请检查名称是否正确！"));
+    ShowWarning(this, ToQ(MessageText(MessageId::CreateSetFailed)));
     return;
   }
   store_.SetNote(chosen.name, chosen.note);
@@ -67,14 +69,14 @@ void CEntityTreeView::ApplyProperties(const QString& name, const SetDialogData& 
     if (store_.SetParents(key, edited.parents)) {
       ReinsertSet(name);
     } else if (!isRoot) {
-      ShowWarning(this, QStringLiteral("父文件集设置失败：文件集自身及其下级文件集不能作为父文件集！"));
+      ShowWarning(this, tr("父文件集设置失败：文件集自身及其下级文件集不能作为父文件集！"));
     }
   }
   store_.SetOwnDefinitions(key, edited.definitions);
   store_.SetNote(key, edited.note);
   if (!edited.name.empty() && edited.name != key) {
-    if (store_.IsNameUsed(edited.name).used) {
-      ShowWarning(this, QStringLiteral("名称和现存文件集冲突！"));
+    if (const CheckResult check = CheckNewSetName(store_, edited.name, MessageId::NameConflictsWithSet); !check) {
+      ShowCheckFailure(this, check);
     } else if (RenameFileSetWithReferences(store_, key, edited.name)) {
       for (QTreeWidgetItem* item : ItemsNamed(this, name)) item->setText(0, ToQ(edited.name));
     }
@@ -104,7 +106,7 @@ void CEntityTreeView::quickViewSet() {
   const QString name = SelectedName();
   if (name.isEmpty()) return;
   if (!AddQuickViewSet(store_, ToStd(name))) {
-    ShowWarning(this, QStringLiteral("快捷方式已存在！"));
+    ShowWarning(this, tr("快捷方式已存在！"));
     return;
   }
   emit viewSetsChanged();
@@ -115,7 +117,7 @@ void CEntityTreeView::openStorePath() {
   if (name.isEmpty()) return;
   const std::string path = store_.GetEffectiveStorePath(ToStd(name));
   if (path.empty() || (!QDir(ToQ(path)).exists() && !CreateFolderChain(path))) {
-    ShowWarning(this, QStringLiteral("无法创建该归档路径！"));
+    ShowWarning(this, tr("无法创建该归档路径！"));
     return;
   }
   QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)));

@@ -20,7 +20,7 @@ namespace ovelin {
 
 CEntityTreeView::CEntityTreeView(CFileSetStore& store, QWidget* parent)
     : CSetTreeWidget(store, true, parent), setIcon_(AppIcon(IconId::FileSet)), menu_(new QMenu(this)) {
-  setAccessibleName(QStringLiteral("实体文件集"));
+  setAccessibleName(tr("实体文件集"));
   setRootIsDecorated(true);
   setExpandsOnDoubleClick(false);
   setDragEnabled(false);
@@ -40,24 +40,24 @@ void CEntityTreeView::BuildMenu() {
     if (withIcon) action->setIcon(AppIcon(icon));
     actions_.insert(id, action);
   };
-  add(kCmdTreeShow, QStringLiteral("显示实体集内容"), [this] { runSelected(kQueryShow); });
-  add(kCmdTreeAnd, QStringLiteral("与当前内容:并且"), [this] { runSelected(kQueryAnd); }, IconId::And, true);
-  add(kCmdTreeOr, QStringLiteral("与当前内容:或者"), [this] { runSelected(kQueryOr); }, IconId::Or, true);
-  add(kCmdTreeExcept, QStringLiteral("从当前内容:除去"), [this] { runSelected(kQueryExcept); }, IconId::Except, true);
-  add(kCmdTreeGuidance, QStringLiteral("相关查询制导"), [this] { requestGuidance(); },
+  add(kCmdTreeShow, tr("显示实体集内容"), [this] { runSelected(kQueryShow); });
+  add(kCmdTreeAnd, tr("与当前内容:并且"), [this] { runSelected(kQueryAnd); }, IconId::And, true);
+  add(kCmdTreeOr, tr("与当前内容:或者"), [this] { runSelected(kQueryOr); }, IconId::Or, true);
+  add(kCmdTreeExcept, tr("从当前内容:除去"), [this] { runSelected(kQueryExcept); }, IconId::Except, true);
+  add(kCmdTreeGuidance, tr("相关查询制导"), [this] { requestGuidance(); },
       IconId::Guidance, true);
   menu_->addSeparator();
-  add(kCmdTreeFind, QStringLiteral("实体文件集查找\tCtrl+F"), [this] { findSet(); });
-  add(kCmdTreeNewSet, QStringLiteral("新建实体集"), [this] { newSet(); });
-  add(kCmdTreeRemoveSet, QStringLiteral("移除实体集\tDelete"), [this] { removeSet(); });
-  add(kCmdTreeQuickViewSet, QStringLiteral("创建快捷视图集"), [this] { quickViewSet(); });
+  add(kCmdTreeFind, tr("实体文件集查找\tCtrl+F"), [this] { findSet(); });
+  add(kCmdTreeNewSet, tr("新建实体集"), [this] { newSet(); });
+  add(kCmdTreeRemoveSet, tr("移除实体集\tDelete"), [this] { removeSet(); });
+  add(kCmdTreeQuickViewSet, tr("创建快捷视图集"), [this] { quickViewSet(); });
   menu_->addSeparator();
-  add(kCmdTreeArchive, QStringLiteral("文件归档"), [this] { emit archiveRequested(); });
-  add(kCmdTreeOpenStorePath, QStringLiteral("打开归档路径"), [this] { openStorePath(); });
-  add(kCmdTreeExportBranch, QStringLiteral("导出该分支模板"), [this] { exportBranch(); });
-  add(kCmdTreeImportTemplate, QStringLiteral("导入模板"), [this] { emit importTemplateRequested(); });
+  add(kCmdTreeArchive, tr("文件归档"), [this] { emit archiveRequested(); });
+  add(kCmdTreeOpenStorePath, tr("打开归档路径"), [this] { openStorePath(); });
+  add(kCmdTreeExportBranch, tr("导出该分支模板"), [this] { exportBranch(); });
+  add(kCmdTreeImportTemplate, tr("导入模板"), [this] { emit importTemplateRequested(); });
   menu_->addSeparator();
-  add(kCmdTreeProperties, QStringLiteral("属性"), [this] { setProperties(); });
+  add(kCmdTreeProperties, tr("属性"), [this] { setProperties(); });
 }
 
 void CEntityTreeView::UpdateMenu() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/messages.h"
 #include "shell/app/command_ids.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
@@ -20,7 +21,7 @@ namespace ovelin {
 
 CFileSetCheckTreeCtrl::CFileSetCheckTreeCtrl(CFileSetStore& store, QWidget* parent)
     : CSetTreeWidget(store, false, parent) {
-  setAccessibleName(QStringLiteral("父文件集"));
+  setAccessibleName(tr("父文件集"));
   connect(this, &QTreeWidget::itemChanged, this, &CFileSetCheckTreeCtrl::synchroniseCheck);
 }
 
@@ -110,11 +111,11 @@ void CFileSetCheckTreeCtrl::newChildSet() {
   const QString name = dialog.Name();
   const QString parent = currentItem() ? currentItem()->text(0) : ToQ(store_.GetRootName());
   if (store_.FindFileSet(ToStd(name))) {
-    ShowWarning(this, QStringLiteral("同名文件集已存在！"));
+    ShowWarning(this, tr("同名文件集已存在！"));
     return;
   }
   if (!store_.CreateFileSet(ToStd(name), {ToStd(parent)}, "", StorePathKind::ExParent, {})) {
-    ShowWarning(this, QStringLiteral("创建文件集失败，请检查名称是否正确！"));
+    ShowWarning(this, ToQ(MessageText(MessageId::CreateSetFailed)));
     return;
   }
   SaveStore(this, store_);
@@ -128,9 +129,9 @@ void CFileSetCheckTreeCtrl::contextMenuEvent(QContextMenuEvent* event) {
   if (!item) return;
   setCurrentItem(item);
   QMenu menu(this);
-  QAction* find = menu.addAction(QStringLiteral("查找文件集\tCtrl+F"), this, &CFileSetCheckTreeCtrl::findSet);
+  QAction* find = menu.addAction(tr("查找文件集\tCtrl+F"), this, &CFileSetCheckTreeCtrl::findSet);
   find->setData(kCmdCheckTreeFind);
-  QAction* child = menu.addAction(QStringLiteral("新建子文件集"), this, &CFileSetCheckTreeCtrl::newChildSet);
+  QAction* child = menu.addAction(tr("新建子文件集"), this, &CFileSetCheckTreeCtrl::newChildSet);
   child->setData(kCmdCheckTreeNewChild);
   menu.exec(event->globalPos());
 }

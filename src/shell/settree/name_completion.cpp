@@ -1,5 +1,7 @@
 #include "shell/settree/name_completion.h"
 
+#include <QCoreApplication>
+
 #include <string>
 #include <string_view>
 
@@ -52,6 +54,8 @@ qsizetype QtIndex(const std::string& text, size_t byteOffset) {
 
 }  // namespace
 
+QString WrongNameEntry() { return QCoreApplication::translate("ovelin::CQueryExpEdit", "<错误文件集名称,清除>"); }
+
 std::optional<NameProposal> ProposeSetNames(const CFileSetStore& store, const QString& textBeforeCaret) {
   const std::string text = ToStd(textBeforeCaret);
   const ByteRange operand = LastOperand(text);
@@ -73,12 +77,12 @@ std::optional<NameProposal> ProposeSetNames(const CFileSetStore& store, const QS
     const QString candidate = ToQ(name);
     if (candidate.toLower().contains(wanted)) proposal.entries.append(candidate);
   }
-  if (proposal.entries.isEmpty() && !proposal.partialWord.isEmpty()) proposal.entries.append(kWrongNameEntry);
+  if (proposal.entries.isEmpty() && !proposal.partialWord.isEmpty()) proposal.entries.append(WrongNameEntry());
   return proposal;
 }
 
 QString ApplyProposal(const QString& textBeforeCaret, const NameProposal& proposal, const QString& entry) {
-  const QString replacement = entry == kWrongNameEntry ? QString() : entry;
+  const QString replacement = entry == WrongNameEntry() ? QString() : entry;
   return textBeforeCaret.left(proposal.wordStart) + replacement + textBeforeCaret.mid(proposal.wordEnd);
 }
 

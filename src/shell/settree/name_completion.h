@@ -12,7 +12,7 @@ namespace ovelin {
 class CFileSetStore;
 
 /// The entry offered when no name fits; choosing it deletes the partial word.
-inline const QString kWrongNameEntry = QStringLiteral("<错误文件集名称,清除>");
+QString WrongNameEntry();
 
 struct NameProposal {
   /// The word being typed: the last operand of the text when it is a single word.
@@ -21,7 +21,7 @@ struct NameProposal {
   qsizetype wordStart = 0;
   qsizetype wordEnd = 0;
   /// Entity set and view set names containing the word (ignoring letter case), in
-  /// name order; the single entry kWrongNameEntry when none fits a non-empty word.
+  /// name order; the single entry WrongNameEntry() when none fits a non-empty word.
   QStringList entries;
 };
 
@@ -30,7 +30,7 @@ struct NameProposal {
 std::optional<NameProposal> ProposeSetNames(const CFileSetStore& store, const QString& textBeforeCaret);
 
 /// The text before the caret with the partial word replaced by `entry`, or
-/// deleted when `entry` is kWrongNameEntry.
+/// deleted when `entry` is WrongNameEntry().
 QString ApplyProposal(const QString& textBeforeCaret, const NameProposal& proposal, const QString& entry);
 
 }  // namespace ovelin

@@ -129,7 +129,7 @@ bool CSetTreeWidget::FindNext(const QString& text) {
   at = std::find_if(at, order.end(),
                     [&text](const std::string& set) { return ToQ(set).contains(text, Qt::CaseInsensitive); });
   if (at == order.end() || !SelectSet(ToQ(*at))) {
-    ShowInformation(this, QStringLiteral("没有找到对应项！"));
+    ShowInformation(this, tr("没有找到对应项！"));
     return false;
   }
   return true;

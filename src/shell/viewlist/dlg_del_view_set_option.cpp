@@ -9,8 +9,8 @@
 namespace ovelin {
 
 CDlgDelViewSetOption::CDlgDelViewSetOption(const QString& viewSetName, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("删除文件集-\"%1\"").arg(viewSetName));
-  auto* text = Named(new QLabel(QStringLiteral("确定要删除该视图集吗？"), this), QStringLiteral("确定要删除该视图集吗"));
+  setWindowTitle(tr("删除文件集-\"%1\"").arg(viewSetName));
+  auto* text = Named(new QLabel(tr("确定要删除该视图集吗？"), this), tr("确定要删除该视图集吗"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

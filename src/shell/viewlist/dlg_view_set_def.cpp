@@ -12,13 +12,13 @@ namespace ovelin {
 
 CDlgViewSetDef::CDlgViewSetDef(const QString& name, const QString& expression, QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(name, this)), expression_(new QLineEdit(expression, this)) {
-  setWindowTitle(QStringLiteral("视图集"));
+  setWindowTitle(tr("视图集"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout;
-  form->addRow(MakeBuddyLabel(QStringLiteral("名称:"), name_, this), name_);
-  form->addRow(MakeBuddyLabel(QStringLiteral("表达式:"), expression_, this), expression_);
+  form->addRow(MakeBuddyLabel(tr("名称:"), name_, this), name_);
+  form->addRow(MakeBuddyLabel(tr("表达式:"), expression_, this), expression_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);

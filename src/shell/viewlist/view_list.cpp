@@ -16,12 +16,6 @@
 #include "store/text_order.h"
 
 namespace ovelin {
-namespace {
-
-// A refused change's message, then its reason on a second line.
-QString WithReason(const CheckResult& result) { return ToQ(result.MessageText() + "\n" + result.ReasonText()); }
-
-}  // namespace
 
 CViewList::CViewList(CFileSetStore& store, QWidget* parent)
     : QListWidget(parent), store_(store), menu_(new QMenu(this)) {
@@ -31,7 +25,7 @@ CViewList::CViewList(CFileSetStore& store, QWidget* parent)
   setMovement(QListView::Static);
   setResizeMode(QListView::Adjust);
   setWrapping(true);
-  setAccessibleName(QStringLiteral("视图集"));
+  setAccessibleName(tr("视图集"));
   BuildMenu();
   connect(this, &QListWidget::itemDoubleClicked, this, [this] { RunSelected(kQueryShow); });
   Reload();
@@ -44,16 +38,16 @@ void CViewList::BuildMenu() {
     actions_.insert(id, action);
     return action;
   };
-  add(kCmdViewShow, QStringLiteral("显示视图集内容"), [this] { RunSelected(kQueryShow); });
-  add(kCmdViewAnd, QStringLiteral("与当前内容:并且"), [this] { RunSelected(kQueryAnd); })->setIcon(AppIcon(IconId::And));
-  add(kCmdViewOr, QStringLiteral("与当前内容:或者"), [this] { RunSelected(kQueryOr); })->setIcon(AppIcon(IconId::Or));
-  add(kCmdViewExcept, QStringLiteral("从当前内容:除去"), [this] { RunSelected(kQueryExcept); })
+  add(kCmdViewShow, tr("显示视图集内容"), [this] { RunSelected(kQueryShow); });
+  add(kCmdViewAnd, tr("与当前内容:并且"), [this] { RunSelected(kQueryAnd); })->setIcon(AppIcon(IconId::And));
+  add(kCmdViewOr, tr("与当前内容:或者"), [this] { RunSelected(kQueryOr); })->setIcon(AppIcon(IconId::Or));
+  add(kCmdViewExcept, tr("从当前内容:除去"), [this] { RunSelected(kQueryExcept); })
       ->setIcon(AppIcon(IconId::Except));
-  add(kCmdViewGuidance, QStringLiteral("相关查询制导"), [this] { requestGuidance(); })
+  add(kCmdViewGuidance, tr("相关查询制导"), [this] { requestGuidance(); })
       ->setIcon(AppIcon(IconId::Guidance));
-  add(kCmdViewNew, QStringLiteral("新建视图集"), [this] { newViewSet(); });
-  add(kCmdViewDelete, QStringLiteral("删除视图集"), [this] { deleteViewSet(); });
-  add(kCmdViewProperties, QStringLiteral("属性"), [this] { editViewSet(); });
+  add(kCmdViewNew, tr("新建视图集"), [this] { newViewSet(); });
+  add(kCmdViewDelete, tr("删除视图集"), [this] { deleteViewSet(); });
+  add(kCmdViewProperties, tr("属性"), [this] { editViewSet(); });
 }
 
 void CViewList::Reload() {
@@ -93,7 +87,7 @@ void CViewList::newViewSet() {
   if (dialog.exec() != QDialog::Accepted) return;
   // "新增视图集失败，...", then which of the name, the expression or the save failed.
   if (CheckResult added = AddViewSet(store_, ToStd(dialog.Name()), ToStd(dialog.Expression())); !added) {
-    ShowWarning(this, WithReason(added));
+    ShowCheckFailure(this, added);
     return;
   }
   InsertSorted(dialog.Name());
@@ -105,7 +99,7 @@ void CViewList::deleteViewSet() {
   CDlgDelViewSetOption dialog(name, this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (CheckResult deleted = DeleteViewSet(store_, ToStd(name)); !deleted) {
-    ShowWarning(this, WithReason(deleted));  // "删除视图集失败！"
+    ShowCheckFailure(this, deleted);  // "删除视图集失败！"
     return;
   }
   delete selectedItems().constFirst();
@@ -120,11 +114,11 @@ void CViewList::editViewSet() {
   CDlgViewSetDef dialog(name, ToQ(GetViewSetExpression(store_, ToStd(name))), this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (CheckResult updated = UpdateViewSetExpression(store_, ToStd(name), ToStd(dialog.Expression())); !updated) {
-    ShowWarning(this, WithReason(updated));  // "表达式语法错误，请检查！"
+    ShowCheckFailure(this, updated);  // "表达式语法错误，请检查！"
   }
   if (dialog.Name() == name) return;
   if (CheckResult renamed = RenameViewSet(store_, ToStd(name), ToStd(dialog.Name())); !renamed) {
-    ShowWarning(this, WithReason(renamed));  // "名称错误，请检查！"
+    ShowCheckFailure(this, renamed);  // "名称错误，请检查！"
     return;
   }
   row->setText(dialog.Name());
