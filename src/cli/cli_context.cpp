@@ -24,8 +24,15 @@ int CliContext::CheckMachineIdentifier() const {
 
 int CliContext::Load() {
   if (int rc = CheckMachineIdentifier(); rc != kExitOk) return rc;
-  if (!store_.Load(DataFilePath())) return Fail(kExitFailed, kMsgLoadFailed);
+  if (!store_.Load(DataFilePath())) return FailToLoad();
   return kExitOk;
+}
+
+int CliContext::FailToLoad() const {
+  // A folder without a data file is the usual first mistake: say how to start.
+  std::error_code ec;
+  if (fs::exists(DataFilePath(), ec)) return Report({MessageId::LoadFailed, MessageId::None});
+  return Report({MessageId::LoadFailed, MessageId::NoLibraryHere, {folder_}});
 }
 
 int CliContext::TakeLock() {
@@ -46,7 +53,7 @@ int CliContext::OpenForReading() { return Load(); }
 int CliContext::OpenForChange() {
   // Without a data folder there is nothing to lock and nothing to load.
   std::error_code ec;
-  if (!fs::is_directory(folder_, ec)) return Fail(kExitFailed, kMsgLoadFailed);
+  if (!fs::is_directory(folder_, ec)) return FailToLoad();
   if (int rc = TakeLock(); rc != kExitOk) return rc;
   if (int rc = Load(); rc != kExitOk) return rc;
   ResolveLeftoverMoves(store_);

@@ -40,6 +40,8 @@ class CliContext {
  private:
   int TakeLock();
   int Load();
+  /// The load failure, with a hint when the folder holds no library yet.
+  int FailToLoad() const;
 
   GlobalOptions options_;
   std::string folder_;

@@ -107,11 +107,13 @@ TEST_F(CliDocumentTest, MissingDataFileOrFolder) {
   for (const auto& command : std::vector<std::vector<std::string>>{{"info"}, {"set", "add", "X"}}) {
     const auto result = Cli(command);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, std::string(kLoadFailed) + "\n");
+    EXPECT_EQ(result.err, std::string(kLoadFailed) + "\n" + data_ + "中还没有文件库，请先运行 ovelin-cli init\n");
   }
   EXPECT_FALSE(std::filesystem::exists(data_));
   std::filesystem::create_directories(data_);
-  EXPECT_EQ(Cli({"set", "add", "X"}).exitCode, 1);
+  const auto english = Cli({"set", "add", "X"}, {}, {"OVELIN_LANG=en"});
+  EXPECT_EQ(english.exitCode, 1);
+  EXPECT_NE(english.err.find("There is no library in " + data_ + " yet; run ovelin-cli init first"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(DataFile()));
 }
 
