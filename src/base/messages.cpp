@@ -110,6 +110,8 @@ constexpr std::array kEntries = {
     Entry{MessageId::TemplateExportSucceeded, "template-exported", "模板导出成功!", "The template was exported!"},
     Entry{MessageId::TemplateExportFailed, "template-export-failed", "模板导出失败!", "Failed to export the template!"},
     Entry{MessageId::TemplateImportFailed, "template-import-failed", "模板导入失败!", "Failed to import the template!"},
+    Entry{MessageId::UndefinedItemProperty, "undefined-item-property", "文件集{2}及其上下级都没有定义属性\"{1}\"",
+          "No set of {2}, their ancestors or their descendants defines the property \"{1}\""},
 };
 constexpr bool InEnumerationOrder() {
   for (size_t i = 0; i < kEntries.size(); ++i) {

@@ -73,6 +73,8 @@ enum class MessageId {
   TemplateExportSucceeded,
   TemplateExportFailed,
   TemplateImportFailed,
+  // Archiving.
+  UndefinedItemProperty,
   Count,  // the number of identifiers; not a message
 };
 

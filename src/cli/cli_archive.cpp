@@ -8,9 +8,9 @@
 #include "cli/cli_filing_progress.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
-#include "cli/cli_set_checks.h"
 #include "filing/archive_engine.h"
 #include "filing/url_parts.h"
+#include "store/set_checks.h"
 
 namespace ovelin::cli {
 namespace {
@@ -64,12 +64,22 @@ int CheckLocalTargetsExist(const ParsedArgs& args) {
 int CheckRecordSets(const CFileSetStore& store, const PigeonholeBatch& batch) {
   for (const auto& record : batch) {
     for (const auto& name : SplitNames(record.BelongSets)) {
-      if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
+      if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
     }
     if (record.PigPathSet.empty()) continue;
-    if (int rc = CheckSetExists(store, record.PigPathSet); rc != kExitOk) return rc;
+    if (int rc = Report(CheckSetExists(store, record.PigPathSet)); rc != kExitOk) return rc;
   }
   return kExitOk;
+}
+
+// Every --prop names a property that the TARGETs' sets (or sets below them) define:
+// a mistyped name would otherwise be carried silently. The TARGETs share their options.
+int CheckTargetProperties(const CFileSetStore& store, const PigeonholeBatch& batch, size_t firstTarget) {
+  if (firstTarget >= batch.size()) return kExitOk;
+  const ITEM_PIGEONHOLE_STRUCT& record = batch[firstTarget];
+  NameList names;
+  for (const auto& entry : record.PropValueAry) names.emplace_back(PropertyEntryName(entry));
+  return Report(CheckPropertiesDefined(store, SplitNames(record.BelongSets), names));
 }
 
 // A TARGET's item carries an empty value (so the initial value) for every
@@ -148,6 +158,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = CheckRecordSets(store, batch); rc != kExitOk) return rc;
+  if (int rc = CheckTargetProperties(store, batch, firstTarget); rc != kExitOk) return rc;
   CompleteTargetValues(store, batch, firstTarget);
 
   CliFilingProgress progress(answer);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_set>
 
 namespace ovelin {
 namespace {
@@ -18,6 +19,28 @@ CheckResult DefinitionFault(const std::string& text, const std::optional<Propert
   if (!IsKnownOrigin(definition->origin)) return {MessageId::BadDefinitionOrigin, MessageId::None, {text}};
   if (!IsValidName(definition->name)) return {MessageId::PropertyNameIllegal, MessageId::None, {definition->name}};
   return {};
+}
+
+// The names of the definitions in force for `sets` and of those that their
+// descendants make themselves, each set visited once.
+std::unordered_set<std::string> DefinedNames(const CFileSetStore& store, const NameList& sets) {
+  std::unordered_set<std::string> names;
+  bool conflict = false;
+  for (const auto& definition : store.CollectDefinitions(sets, conflict)) names.insert(definition.name);
+  const auto own = store.GetOwnDefinitionsOfAll();
+  std::unordered_set<std::string> seen(sets.begin(), sets.end());
+  std::vector<std::string> pending(sets.begin(), sets.end());
+  while (!pending.empty()) {
+    const std::string set = std::move(pending.back());
+    pending.pop_back();
+    if (const auto found = own.find(set); found != own.end()) {
+      for (const auto& definition : found->second) names.insert(definition.name);
+    }
+    for (auto& child : store.GetChilds(set)) {
+      if (seen.insert(child).second) pending.push_back(std::move(child));
+    }
+  }
+  return names;
 }
 
 }  // namespace
@@ -85,6 +108,16 @@ CheckResult CheckNoTypeChange(const CFileSetStore& store, const std::string& nam
     const PropertyDefinition* known = FindDefinition(current, definition.name);
     if (!known || known->origin != kOriginSelf || known->type == definition.type) continue;
     return {MessageId::TypeUnchangeable, MessageId::None, {definition.name}};
+  }
+  return {};
+}
+
+CheckResult CheckPropertiesDefined(const CFileSetStore& store, const NameList& sets, const NameList& names) {
+  if (names.empty()) return {};
+  const NameList owners = sets.empty() ? NameList{store.GetRootName()} : sets;
+  const std::unordered_set<std::string> defined = DefinedNames(store, owners);
+  for (const auto& name : names) {
+    if (!defined.contains(name)) return {MessageId::UndefinedItemProperty, MessageId::None, {name, JoinNames(owners)}};
   }
   return {};
 }

@@ -38,6 +38,11 @@ CheckResult CheckOwnConflicts(const CFileSetStore& store, const NameList& parent
 /// None of `wanted` changes the type of a definition the set makes itself.
 CheckResult CheckNoTypeChange(const CFileSetStore& store, const std::string& name, const DefinitionList& wanted);
 
+/// Every property named by `names` is defined by one of `sets` (or, without sets,
+/// the root set), by an ancestor of one, or by a descendant that the item may be
+/// placed into.
+CheckResult CheckPropertiesDefined(const CFileSetStore& store, const NameList& sets, const NameList& names);
+
 /// A store path that extends a parent names one of `parents`.
 CheckResult CheckExtendedParent(const StorePath& path, const NameList& parents);
 

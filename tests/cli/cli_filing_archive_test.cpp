@@ -229,6 +229,7 @@ TEST_F(CliArchiveTest, RefusesBadInputBeforeAnythingMoves) {
       {{"archive", "--store-set", "Docs", a, tmp_ / "missing.txt"}, "", 1, "no such file or folder"},
       {{"archive", "--on-error", "retry", a}, "", 2, "--on-error"},
       {{"archive", "--prop", "Year", a}, "", 2, "NAME=VALUE"},
+      {{"archive", "--set", "Docs", "--prop", "Yaer=2020", a}, "", 1, "没有定义属性\"Yaer\""},
       {{"archive", "--batch", "-", "--store-set", "Docs"}, "[]", 2, "--store-set applies to TARGETs"},
       {{"archive"}, "", 2, "nothing to archive"},
   };
