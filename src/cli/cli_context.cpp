@@ -4,7 +4,6 @@
 
 #include "cli/cli_input.h"
 #include "cli/cli_leftover_moves.h"
-#include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "store/machine_identifier.h"
 
@@ -18,7 +17,7 @@ CliContext::CliContext(GlobalOptions options)
 std::string CliContext::DataFilePath() const { return folder_ + "/" + kDataFileName; }
 
 int CliContext::CheckMachineIdentifier() const {
-  if (GetMachineIdentifier().empty()) return Fail(kExitFailed, kMsgNoMachineId);
+  if (GetMachineIdentifier().empty()) return Report({MessageId::NoMachineId, MessageId::None});
   return kExitOk;
 }
 

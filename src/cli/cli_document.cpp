@@ -4,7 +4,6 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_input.h"
-#include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "store/data_file.h"
 #include "store/xml_text.h"
@@ -41,7 +40,7 @@ int Init(CliContext& context, const ParsedArgs& args) {
   store.SetStorePath(store.GetRootName(), rootPath ? AbsolutePath(*rootPath) : DefaultRootStorePath(),
                      StorePathKind::UsrDef);
   if (!store.SaveTo(path)) return Fail(kExitFailed, "cannot write the data file " + path);
-  if (!CopyFileAtomically(path, path + kBackupSuffix)) Warn(kMsgBackupFailed);
+  if (!CopyFileAtomically(path, path + kBackupSuffix)) Warn(MessageText(MessageId::BackupFailed));
   PrintValue(context, path);
   return kExitOk;
 }

@@ -2,44 +2,15 @@
 
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
-#include "store/set_checks.h"
 
 namespace ovelin::cli {
 
-int CheckNewSetName(const CFileSetStore& store, const std::string& name, MessageId usedMessage) {
-  return Report(ovelin::CheckNewSetName(store, name, usedMessage));
-}
-
-int CheckSetExists(const CFileSetStore& store, std::string_view name) {
-  return Report(ovelin::CheckSetExists(store, std::string(name)));
-}
-
-int CheckParentsExist(const CFileSetStore& store, const NameList& parents) {
-  return Report(ovelin::CheckParentsExist(store, parents));
-}
-
-int CheckNoCycle(const CFileSetStore& store, const std::string& name, const NameList& parents) {
-  return Report(ovelin::CheckNoCycle(store, name, parents));
-}
-
-int ParseDefinitions(const std::vector<std::string>& texts, DefinitionList& definitions) {
-  const CheckResult result = ovelin::ParseDefinitions(texts, definitions);
+int ReadDefinitions(const std::vector<std::string>& texts, DefinitionList& definitions) {
+  const CheckResult result = ParseDefinitions(texts, definitions);
   const bool malformed = result.Message() == MessageId::BadDefinition ||
                          result.Message() == MessageId::BadDefinitionType ||
                          result.Message() == MessageId::BadDefinitionOrigin;
   return Report(result, malformed ? kExitUsage : kExitFailed);
-}
-
-int CheckParentConflicts(const CFileSetStore& store, const NameList& parents) {
-  return Report(ovelin::CheckParentConflicts(store, parents));
-}
-
-int CheckOwnConflicts(const CFileSetStore& store, const NameList& parents, const DefinitionList& own) {
-  return Report(ovelin::CheckOwnConflicts(store, parents, own));
-}
-
-int CheckNoTypeChange(const CFileSetStore& store, const std::string& name, const DefinitionList& wanted) {
-  return Report(ovelin::CheckNoTypeChange(store, name, wanted));
 }
 
 int CheckStorePathOptions(const std::vector<std::string>& paths, const std::vector<std::string>& extends,

@@ -5,7 +5,6 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_file_removal.h"
-#include "cli/cli_messages.h"
 #include "cli/cli_output.h"
 #include "cli/cli_references.h"
 #include "cli/cli_set_checks.h"
@@ -38,23 +37,23 @@ DefinitionList OwnDefinitions(const CFileSetStore& store, const std::string& nam
 int Add(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   DefinitionList definitions;
-  if (int rc = ParseDefinitions(args.All("--prop"), definitions); rc != kExitOk) return rc;
+  if (int rc = ReadDefinitions(args.All("--prop"), definitions); rc != kExitOk) return rc;
   const auto paths = args.All("--path");
   const auto extends = args.All("--extend");
   if (int rc = CheckStorePathOptions(paths, extends, false); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
 
   CFileSetStore& store = context.store();
-  if (int rc = CheckNewSetName(store, name, MessageId::NameExists); rc != kExitOk) return rc;
+  if (int rc = Report(CheckNewSetName(store, name, MessageId::NameExists)); rc != kExitOk) return rc;
   NameList parents = UniqueInOrder(args.All("--parent"));
   if (parents.empty()) parents.push_back(store.GetRootName());
-  if (int rc = CheckParentsExist(store, parents); rc != kExitOk) return rc;
+  if (int rc = Report(CheckParentsExist(store, parents)); rc != kExitOk) return rc;
   StorePath path;
   if (int rc = ChooseStorePath(paths, extends, parents, path); rc != kExitOk) return rc;
-  if (int rc = CheckParentConflicts(store, parents); rc != kExitOk) return rc;
-  if (int rc = CheckOwnConflicts(store, parents, definitions); rc != kExitOk) return rc;
+  if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckOwnConflicts(store, parents, definitions)); rc != kExitOk) return rc;
   if (!store.CreateFileSet(name, parents, path.text, path.kind, definitions)) {
-    return Fail(kExitFailed, kMsgCreateSetFailed);
+    return Report({MessageId::CreateSetFailed, MessageId::None});
   }
   if (auto note = args.Last("--note")) store.SetNote(name, *note);
   return context.SaveChanges();
@@ -65,9 +64,9 @@ int Rename(CliContext& context, const ParsedArgs& args) {
   const std::string& newName = args.positionals[1];
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (int rc = CheckSetExists(store, oldName); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, oldName)); rc != kExitOk) return rc;
   if (newName == oldName) return kExitOk;
-  if (int rc = CheckNewSetName(store, newName, MessageId::NameConflictsWithSet); rc != kExitOk) return rc;
+  if (int rc = Report(CheckNewSetName(store, newName, MessageId::NameConflictsWithSet)); rc != kExitOk) return rc;
   if (!RenameFileSetWithReferences(store, oldName, newName)) {
     return Fail(kExitFailed, "cannot rename " + Quoted(oldName));
   }
@@ -79,11 +78,11 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   const NameList parents(args.positionals.begin() + 1, args.positionals.end());
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
-  if (int rc = CheckParentsExist(store, parents); rc != kExitOk) return rc;
-  if (int rc = CheckNoCycle(store, name, parents); rc != kExitOk) return rc;
-  if (int rc = CheckParentConflicts(store, parents); rc != kExitOk) return rc;
-  if (int rc = CheckOwnConflicts(store, parents, OwnDefinitions(store, name)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckParentsExist(store, parents)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckNoCycle(store, name, parents)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckOwnConflicts(store, parents, OwnDefinitions(store, name))); rc != kExitOk) return rc;
   if (!store.SetParents(name, parents)) return Fail(kExitFailed, "cannot set the parents of " + Quoted(name));
   store.KeepExtendedParent(name);
   return context.SaveChanges();
@@ -96,7 +95,7 @@ int Path(CliContext& context, const ParsedArgs& args) {
   if (int rc = CheckStorePathOptions(paths, extends, true); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   StorePath path;
   if (int rc = ChooseStorePath(paths, extends, store.GetParents(name), path); rc != kExitOk) return rc;
   store.SetStorePath(name, path.text, path.kind);
@@ -106,12 +105,12 @@ int Path(CliContext& context, const ParsedArgs& args) {
 int Props(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   DefinitionList definitions;
-  if (int rc = ParseDefinitions(args.All("--prop"), definitions); rc != kExitOk) return rc;
+  if (int rc = ReadDefinitions(args.All("--prop"), definitions); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
-  if (int rc = CheckNoTypeChange(store, name, definitions); rc != kExitOk) return rc;
-  if (int rc = CheckOwnConflicts(store, store.GetParents(name), definitions); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckNoTypeChange(store, name, definitions)); rc != kExitOk) return rc;
+  if (int rc = Report(CheckOwnConflicts(store, store.GetParents(name), definitions)); rc != kExitOk) return rc;
   if (!store.SetOwnDefinitions(name, definitions)) {
     return Fail(kExitFailed, "cannot set the property definitions of " + Quoted(name));
   }
@@ -127,7 +126,7 @@ int Note(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   store.SetNote(name, args.positionals[1]);
   return context.SaveChanges();
 }
@@ -158,7 +157,7 @@ int Remove(CliContext& context, const ParsedArgs& args) {
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   if (name == store.GetRootName()) return Fail(kExitFailed, "the root set " + Quoted(name) + " cannot be removed");
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
   if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, "cannot remove " + Quoted(name));

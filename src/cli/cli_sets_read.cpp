@@ -5,7 +5,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_output.h"
-#include "cli/cli_set_checks.h"
+#include "store/set_checks.h"
 
 namespace ovelin::cli {
 namespace {
@@ -63,7 +63,7 @@ int Tree(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const CFileSetStore& store = context.store();
   const std::string root = store.GetRootName();
-  if (int rc = CheckSetExists(store, root); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, root)); rc != kExitOk) return rc;
   NameList ancestors;
   if (context.json()) {
     PrintJson(TreeJson(store, root, ancestors, depth));
@@ -77,7 +77,7 @@ int Show(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const CFileSetStore& store = context.store();
   const std::string& name = args.positionals[0];
-  if (int rc = CheckSetExists(store, name); rc != kExitOk) return rc;
+  if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   const StorePath path = store.GetStorePath(name);
   const NameList parents = store.GetParents(name);
   const NameList children = store.GetChilds(name);

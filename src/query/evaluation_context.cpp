@@ -16,6 +16,18 @@ std::optional<std::string> EvaluationContext::ViewSetExpression(const std::strin
   return store_.GetViewSetExpression(name);
 }
 
+bool EvaluationContext::AdmitsText(std::string_view expression) {
+  if (expression.empty()) {
+    NoteFault({MessageId::ExpressionEmpty});
+    return false;
+  }
+  if (expression.size() > kMaxExpressionLength) {
+    NoteFault({MessageId::ExpressionTooLarge});
+    return false;
+  }
+  return true;
+}
+
 bool EvaluationContext::EnterViewSet(const std::string& name) {
   if (openViewSets_.size() >= kMaxViewSetNesting) {
     NoteFault({MessageId::ExpressionTooLarge});

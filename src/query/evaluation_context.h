@@ -49,6 +49,9 @@ class EvaluationContext {
   /// Ends the evaluation of the view set entered last.
   void LeaveViewSet();
 
+  /// False, noting the cause, when an expression text is empty or longer than
+  /// the bound; checked before a text is parsed.
+  bool AdmitsText(std::string_view expression);
   /// Counts one operand evaluation; false once the bound is exceeded.
   bool CountOperand();
   /// Counts bytes added to node texts; false once the bound is exceeded.

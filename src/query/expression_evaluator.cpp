@@ -2,21 +2,13 @@
 
 #include "query/evaluation_context.h"
 #include "query/expression_faults.h"
-#include "query/expression_limits.h"
 #include "query/grouping.h"
 
 namespace ovelin {
 
 std::optional<EvaluationResult> EvaluateExpressionWith(EvaluationContext& context, std::string_view expression,
                                                        SyntaxTree* tree) {
-  if (expression.empty()) {
-    context.NoteFault({MessageId::ExpressionEmpty});
-    return std::nullopt;
-  }
-  if (expression.size() > kMaxExpressionLength) {
-    context.NoteFault({MessageId::ExpressionTooLarge});
-    return std::nullopt;
-  }
+  if (!context.AdmitsText(expression)) return std::nullopt;
   EvaluationResult result;
   SyntaxTree root;
   if (expression == kEmptySetName) {

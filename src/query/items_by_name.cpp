@@ -7,21 +7,13 @@
 #include "query/evaluation_context.h"
 #include "query/expression_evaluator.h"
 #include "query/expression_faults.h"
-#include "query/expression_limits.h"
 
 namespace ovelin {
 namespace {
 
 std::optional<ItemList> ViewSetItems(EvaluationContext& context, const std::string& name, const std::string& expression,
                                      SyntaxTree& tree) {
-  if (expression.empty()) {
-    context.NoteFault({MessageId::ExpressionEmpty});
-    return std::nullopt;
-  }
-  if (expression.size() > kMaxExpressionLength) {
-    context.NoteFault({MessageId::ExpressionTooLarge});
-    return std::nullopt;
-  }
+  if (!context.AdmitsText(expression)) return std::nullopt;
   // Whole "#空集#" is valid on its own, so a view set storing it denotes the empty set.
   if (expression == kEmptySetName) {
     tree = MakeEmptySetLeaf();
