@@ -112,6 +112,21 @@ constexpr std::array kEntries = {
     Entry{MessageId::TemplateImportFailed, "template-import-failed", "模板导入失败!", "Failed to import the template!"},
     Entry{MessageId::UndefinedItemProperty, "undefined-item-property", "文件集{2}及其上下级都没有定义属性\"{1}\"",
           "No set of {2}, their ancestors or their descendants defines the property \"{1}\""},
+    Entry{MessageId::ItemEditFailed, "item-edit-failed", "修改项目失败!", "Failed to change the item!"},
+    Entry{MessageId::UnknownItem, "unknown-item", "没有路径为\"{1}\"的项目", "There is no item with the path \"{1}\""},
+    Entry{MessageId::ItemWithoutSets, "item-without-sets", "项目至少要属于一个文件集", "An item belongs to one set at least"},
+    Entry{MessageId::ItemSetsPropertyConflict, "item-sets-property-conflict", "父集属性冲突!",
+          "The parent sets' properties conflict!"},
+    Entry{MessageId::PropertyTypesDiffer, "property-types-differ", "文件集{2}给属性\"{1}\"定义了不同的类型",
+          "The sets {2} give the property \"{1}\" different types"},
+    Entry{MessageId::ItemPropertyUndefined, "item-property-undefined", "文件集{2}及其上级都没有定义属性\"{1}\"",
+          "No set of {2} or their ancestors defines the property \"{1}\""},
+    // The filing engine words how a value misses a set's range; {1} is its sentence.
+    Entry{MessageId::ValueOutOfRange, "value-out-of-range", "{1}", "{1}"},
+    Entry{MessageId::PropertyAssignmentMalformed, "property-assignment-malformed", "--prop 应为 名称=值，而不是\"{1}\"",
+          "--prop takes NAME=VALUE, not \"{1}\""},
+    Entry{MessageId::NothingToChange, "nothing-to-change", "请给出 --name、--description、--prop 或 --sets 中的至少一项",
+          "Give at least one of --name, --description, --prop or --sets"},
 };
 constexpr bool InEnumerationOrder() {
   for (size_t i = 0; i < kEntries.size(); ++i) {

@@ -75,6 +75,16 @@ enum class MessageId {
   TemplateImportFailed,
   // Archiving.
   UndefinedItemProperty,
+  // Editing a recorded item (item set, the item edit list).
+  ItemEditFailed,
+  UnknownItem,
+  ItemWithoutSets,
+  ItemSetsPropertyConflict,
+  PropertyTypesDiffer,
+  ItemPropertyUndefined,
+  ValueOutOfRange,
+  PropertyAssignmentMalformed,
+  NothingToChange,
   Count,  // the number of identifiers; not a message
 };
 
