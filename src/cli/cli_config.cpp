@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
@@ -40,14 +41,14 @@ int Xml(CliContext& context, const ParsedArgs&) {
 int SetXml(CliContext& context, const ParsedArgs& args) {
   const std::string& file = args.positionals[0];
   const auto xml = ReadInputText(file);
-  if (!xml) return Fail(kExitFailed, "cannot read " + file);
+  if (!xml) return Fail(kExitFailed, MessageText(MessageId::CannotReadFile, {file}));
   if (!IsConfigurationText(*xml)) {
-    return Fail(kExitFailed, file + " is not an XML document with a SysConfig root element");
+    return Fail(kExitFailed, MessageText(MessageId::NotConfigDocument, {file}));
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   // The store saves the data file itself when it replaces the configuration.
   if (!context.store().SetConfigXml(*xml)) {
-    return Fail(kExitFailed, "cannot save the data file " + context.store().GetDataFilePath());
+    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {context.store().GetDataFilePath()}));
   }
   return kExitOk;
 }

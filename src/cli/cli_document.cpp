@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
@@ -29,17 +30,17 @@ void PrintValue(const CliContext& context, const std::string& value) {
 
 int Init(CliContext& context, const ParsedArgs& args) {
   const auto rootPath = args.Last("--root-path");
-  if (rootPath && rootPath->empty()) return Fail(kExitUsage, "--root-path needs a folder");
+  if (rootPath && rootPath->empty()) return Fail(kExitUsage, MessageText(MessageId::OptionNeedsFolder, {"--root-path"}));
   if (int rc = context.CheckMachineIdentifier(); rc != kExitOk) return rc;
   if (int rc = context.CreateFolderAndLock(); rc != kExitOk) return rc;
   const std::string path = context.DataFilePath();
-  if (FileExists(path)) return Fail(kExitFailed, "a data file exists already: " + path);
+  if (FileExists(path)) return Fail(kExitFailed, MessageText(MessageId::DataFileExists, {path}));
 
   CFileSetStore& store = context.store();
   store.CreateStarterDocument();
   store.SetStorePath(store.GetRootName(), rootPath ? AbsolutePath(*rootPath) : DefaultRootStorePath(),
                      StorePathKind::UsrDef);
-  if (!store.SaveTo(path)) return Fail(kExitFailed, "cannot write the data file " + path);
+  if (!store.SaveTo(path)) return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {path}));
   if (!CopyFileAtomically(path, path + kBackupSuffix)) Warn(MessageText(MessageId::BackupFailed));
   PrintValue(context, path);
   return kExitOk;
@@ -73,19 +74,18 @@ int Dump(CliContext& context, const ParsedArgs&) {
 int Restore(CliContext& context, const ParsedArgs& args) {
   const std::string& file = args.positionals[0];
   const auto xml = ReadInputText(file);
-  if (!xml) return Fail(kExitFailed, "cannot read " + file);
+  if (!xml) return Fail(kExitFailed, MessageText(MessageId::CannotReadFile, {file}));
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (!store.LoadXml(*xml)) return Fail(kExitFailed, file + " is not an XML document with an AllSets root element");
+  if (!store.LoadXml(*xml)) return Fail(kExitFailed, MessageText(MessageId::NotSetDocument, {file}));
   // Whatever replaces the library must be one the program can work with afterwards.
   if (!store.IsUsableDocument()) {
-    return Fail(kExitFailed, file + " has no root set, or nests deeper than " + std::to_string(kMaxDocumentDepth) +
-                                 " levels; nothing was changed");
+    return Fail(kExitFailed, MessageText(MessageId::UnusableDocument, {file, std::to_string(kMaxDocumentDepth)}));
   }
   // The restored document replaces the whole library: keep the one it replaces.
   const std::string path = store.GetDataFilePath();
   if (!CopyFileAtomically(path, path + kBackupSuffix)) {
-    return Fail(kExitFailed, "cannot back up " + path + " before restoring; nothing was changed");
+    return Fail(kExitFailed, MessageText(MessageId::RestoreBackupFailed, {path}));
   }
   return context.SaveChanges();
 }

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "base/messages.h"
 #include "cli/cli_output.h"
 
 #ifndef OVELIN_VERSION
@@ -65,8 +66,7 @@ int Help(CliContext&, const ParsedArgs& args) {
   }
   std::string topic = words[0];
   for (size_t i = 1; i < words.size(); ++i) topic += " " + words[i];
-  std::cerr << "ovelin-cli: no help for '" << topic << "'\nTry 'ovelin-cli --help'.\n";
-  return kExitUsage;
+  return Fail(kExitUsage, MessageText(MessageId::NoHelpTopic, {topic}), "ovelin-cli --help");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The match command: asks the content matcher whether one local file or folder
 // contains a keyword. It needs no data file.
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
@@ -13,7 +14,7 @@ namespace {
 int Match(CliContext& context, const ParsedArgs& args) {
   const std::string keyword = LowerCase(args.positionals[0]);
   // An empty keyword is found in every readable text: it is never a question worth answering.
-  if (keyword.empty()) return Fail(kExitUsage, "ovelin-cli: the keyword is empty");
+  if (keyword.empty()) return Fail(kExitUsage, MessageText(MessageId::KeywordEmpty));
   const bool found = CContentMatcher().Matches(keyword, AbsolutePath(args.positionals[1]));
   if (context.json()) {
     PrintJson(Json(found));

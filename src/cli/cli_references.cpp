@@ -1,5 +1,6 @@
 #include "cli/cli_references.h"
 
+#include "base/messages.h"
 #include "cli/cli_output.h"
 #include "query/view_set_references.h"
 
@@ -8,7 +9,7 @@ namespace ovelin::cli {
 void WarnAboutReferences(const CFileSetStore& store, const std::string& name) {
   const NameList referring = ViewSetsReferring(store, name);
   if (referring.empty()) return;
-  Warn("view sets still referring to \"" + name + "\": " + JoinNames(referring));
+  Warn(MessageText(MessageId::ViewSetsStillRefer, {name, JoinNames(referring)}));
 }
 
 }  // namespace ovelin::cli

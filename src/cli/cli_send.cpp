@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_output.h"
 #include "store/file_url.h"
@@ -54,16 +55,16 @@ int Send(CliContext&, const ParsedArgs& args) {
   std::vector<HandOverRecord> records;
   for (const auto& target : args.positionals) records.push_back(RecordOf(target, args.Last("--name")));
   const std::string body = EncodeHandOverRecords(records);
-  if (body.size() > kMaxHandOverBytes) return Fail(kExitUsage, "too many targets for one hand-over");
+  if (body.size() > kMaxHandOverBytes) return Fail(kExitUsage, MessageText(MessageId::TooManyTargets));
   std::string problem;
   const std::string socketPath = HandOverSocketPath(&problem);
   // The desktop program runs without a channel in an unsafe folder: running or not, it cannot be reached.
-  if (socketPath.empty()) return Fail(kExitFailed, "no safe channel to the Ovelin desktop program: " + problem);
+  if (socketPath.empty()) return Fail(kExitFailed, MessageText(MessageId::NoSafeChannel, {problem}));
   const UniqueFd socket = ConnectTo(socketPath);
-  if (!socket.valid()) return Fail(kExitFailed, "the Ovelin desktop program is not running");
+  if (!socket.valid()) return Fail(kExitFailed, MessageText(MessageId::DesktopNotRunning));
   const std::string message = FrameHandOverMessage(body);
   if (!WriteAll(socket.get(), message.data(), message.size()) || !ReadReply(socket.get())) {
-    return Fail(kExitFailed, "the Ovelin desktop program did not take the hand-over");
+    return Fail(kExitFailed, MessageText(MessageId::HandOverRefused));
   }
   return kExitOk;
 }

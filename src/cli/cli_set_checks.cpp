@@ -1,5 +1,6 @@
 #include "cli/cli_set_checks.h"
 
+#include "base/messages.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 
@@ -15,8 +16,8 @@ int ReadDefinitions(const std::vector<std::string>& texts, DefinitionList& defin
 
 int CheckStorePathOptions(const std::vector<std::string>& paths, const std::vector<std::string>& extends,
                           bool required) {
-  if (paths.size() + extends.size() > 1) return Fail(kExitUsage, "give one --path DIR or one --extend P");
-  if (paths.empty() && extends.empty() && required) return Fail(kExitUsage, "give --path DIR or --extend P");
+  if (paths.size() + extends.size() > 1) return Fail(kExitUsage, MessageText(MessageId::StorePathOptionTwice));
+  if (paths.empty() && extends.empty() && required) return Fail(kExitUsage, MessageText(MessageId::StorePathOptionMissing));
   return kExitOk;
 }
 

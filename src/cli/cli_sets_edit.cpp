@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_file_removal.h"
 #include "cli/cli_output.h"
@@ -12,8 +13,6 @@
 
 namespace ovelin::cli {
 namespace {
-
-std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 // Drops repeated names and keeps the first occurrence: the first parent is the one
 // a new set extends by default.
@@ -68,7 +67,7 @@ int Rename(CliContext& context, const ParsedArgs& args) {
   if (newName == oldName) return kExitOk;
   if (int rc = Report(CheckNewSetName(store, newName, MessageId::NameConflictsWithSet)); rc != kExitOk) return rc;
   if (!RenameFileSetWithReferences(store, oldName, newName)) {
-    return Fail(kExitFailed, "cannot rename " + Quoted(oldName));
+    return Fail(kExitFailed, MessageText(MessageId::RenameSetFailed, {oldName}));
   }
   return context.SaveChanges();
 }
@@ -83,7 +82,7 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   if (int rc = Report(CheckNoCycle(store, name, parents)); rc != kExitOk) return rc;
   if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
   if (int rc = Report(CheckOwnConflicts(store, parents, OwnDefinitions(store, name))); rc != kExitOk) return rc;
-  if (!store.SetParents(name, parents)) return Fail(kExitFailed, "cannot set the parents of " + Quoted(name));
+  if (!store.SetParents(name, parents)) return Fail(kExitFailed, MessageText(MessageId::SetParentsFailed, {name}));
   store.KeepExtendedParent(name);
   return context.SaveChanges();
 }
@@ -112,11 +111,11 @@ int Props(CliContext& context, const ParsedArgs& args) {
   if (int rc = Report(CheckNoTypeChange(store, name, definitions)); rc != kExitOk) return rc;
   if (int rc = Report(CheckOwnConflicts(store, store.GetParents(name), definitions)); rc != kExitOk) return rc;
   if (!store.SetOwnDefinitions(name, definitions)) {
-    return Fail(kExitFailed, "cannot set the property definitions of " + Quoted(name));
+    return Fail(kExitFailed, MessageText(MessageId::SetDefinitionsFailed, {name}));
   }
   for (const auto& property : args.All("--inherit")) {
     if (!store.DropOverride(name, property)) {
-      return Fail(kExitFailed, Quoted(name) + " does not override an inherited property " + Quoted(property));
+      return Fail(kExitFailed, MessageText(MessageId::NotAnOverride, {name, property}));
     }
   }
   return context.SaveChanges();
@@ -153,14 +152,14 @@ int Remove(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   const bool deleteFiles = args.Has("--delete-files");
   if (!deleteFiles && args.Has(kPermanentlyOption)) {
-    return Fail(kExitUsage, std::string(kPermanentlyOption) + " goes with --delete-files");
+    return Fail(kExitUsage, MessageText(MessageId::OptionNeedsOption, {kPermanentlyOption, "--delete-files"}));
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
-  if (name == store.GetRootName()) return Fail(kExitFailed, "the root set " + Quoted(name) + " cannot be removed");
+  if (name == store.GetRootName()) return Fail(kExitFailed, MessageText(MessageId::RootSetUndeletable, {name}));
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
-  if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, "cannot remove " + Quoted(name));
+  if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, MessageText(MessageId::RemoveSetFailed, {name}));
   if (int rc = context.SaveChanges(); rc != kExitOk) return rc;
   WarnAboutReferences(store, name);
   if (!deleteFiles) return kExitOk;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_output.h"
 #include "store/set_checks.h"
@@ -57,7 +58,7 @@ int Tree(CliContext& context, const ParsedArgs& args) {
   size_t depth = SIZE_MAX;
   if (const auto text = args.Last("--depth")) {
     const auto parsed = ParseCount(*text);
-    if (!parsed) return Fail(kExitUsage, "--depth takes a whole number of 0 or more, not " + *text);
+    if (!parsed) return Fail(kExitUsage, MessageText(MessageId::BadDepth, {*text}));
     depth = *parsed;
   }
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;

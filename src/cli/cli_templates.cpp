@@ -13,12 +13,7 @@ int Export(CliContext& context, const ParsedArgs& args) {
   const std::string path = AbsolutePath(args.positionals[0]);
   const std::string branch = args.Last("--branch").value_or("");
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const CFileSetStore& store = context.store();
-  if (!branch.empty() && !store.FindFileSet(branch)) {
-    Warn("no entity set named \"" + branch + "\"");
-    return Fail(kExitFailed, MessageText(MessageId::TemplateExportFailed));
-  }
-  if (!ExportTemplate(store, path, branch)) return Fail(kExitFailed, MessageText(MessageId::TemplateExportFailed));
+  if (int rc = Report(ExportTemplate(context.store(), path, branch)); rc != kExitOk) return rc;
   if (context.json()) {
     PrintJson(Json(MessageText(MessageId::TemplateExportSucceeded)));
   } else {
@@ -30,8 +25,7 @@ int Export(CliContext& context, const ParsedArgs& args) {
 int Import(CliContext& context, const ParsedArgs& args) {
   const std::string path = AbsolutePath(args.positionals[0]);
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  if (!ImportTemplate(context.store(), path)) return Fail(kExitFailed, MessageText(MessageId::TemplateImportFailed));
-  return kExitOk;
+  return Report(ImportTemplate(context.store(), path));
 }
 
 }  // namespace

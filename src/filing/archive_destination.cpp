@@ -5,13 +5,14 @@
 #include <ctime>
 #include <unordered_set>
 
+#include "base/messages.h"
 #include "filing/url_parts.h"
 
 namespace ovelin {
 namespace {
 
 std::string Unreachable(const std::string& set, const std::string& why) {
-  return "文件集" + set + "的存储路径无法到达：" + why;
+  return MessageText(MessageId::UnreachableStorePath, {set, why});
 }
 
 }  // namespace
@@ -22,13 +23,13 @@ std::string UnreachableStorePathReason(const CFileSetStore& store, const std::st
   std::string extender;  // the set whose store path extends `current`
   std::string current = pigPathSet;
   while (true) {
-    if (current.empty()) return Unreachable(pigPathSet, "文件集" + extender + "没有指定扩展哪个父集");
+    if (current.empty()) return Unreachable(pigPathSet, MessageText(MessageId::ExtensionWithoutParent, {extender}));
     const StorePath path = store.GetStorePath(current);
-    if (!path.found && extender.empty()) return Unreachable(pigPathSet, "没有这个文件集");
-    if (!path.found) return Unreachable(pigPathSet, "文件集" + extender + "扩展的父集" + current + "不存在");
-    if (!passed.insert(current).second) return Unreachable(pigPathSet, "存储路径的扩展在文件集" + current + "处形成循环");
+    if (!path.found && extender.empty()) return Unreachable(pigPathSet, MessageText(MessageId::NoSuchSet));
+    if (!path.found) return Unreachable(pigPathSet, MessageText(MessageId::ExtendedParentMissing, {extender, current}));
+    if (!passed.insert(current).second) return Unreachable(pigPathSet, MessageText(MessageId::ExtensionLoop, {current}));
     if (path.kind == StorePathKind::UsrDef) {
-      return path.text.empty() ? Unreachable(pigPathSet, "文件集" + current + "没有存储文件夹") : std::string();
+      return path.text.empty() ? Unreachable(pigPathSet, MessageText(MessageId::NoStoreFolder, {current})) : std::string();
     }
     extender = current;
     current = path.text;

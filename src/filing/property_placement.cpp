@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "base/messages.h"
 #include "store/value_order.h"
 
 namespace ovelin {
@@ -160,11 +161,11 @@ class Placer {
 std::string FailureSentence(const PlacementFailure& failure) {
   switch (failure.kind) {
     case PlacementFailureKind::BelowMinimum:
-      return "属性" + failure.property + "的值" + failure.value + "低于文件集" + failure.set + "的下限" + failure.bound;
+      return MessageText(MessageId::ValueBelowMinimum, {failure.property, failure.value, failure.set, failure.bound});
     case PlacementFailureKind::AboveMaximum:
-      return "属性" + failure.property + "的值" + failure.value + "高于文件集" + failure.set + "的上限" + failure.bound;
+      return MessageText(MessageId::ValueAboveMaximum, {failure.property, failure.value, failure.set, failure.bound});
     case PlacementFailureKind::MissingValue:
-      return "缺少属性" + failure.property + "的值，文件集" + failure.set + "要求它";
+      return MessageText(MessageId::ValueMissing, {failure.property, failure.set});
   }
   return {};
 }
@@ -174,7 +175,7 @@ std::string FailureSentence(const PlacementFailure& failure) {
 std::string PlacementFailureText(const std::vector<PlacementFailure>& failures) {
   std::string text;
   for (const auto& failure : failures) {
-    if (!text.empty()) text += "；";
+    if (!text.empty()) text += MessageText(MessageId::ReasonSeparator);
     text += FailureSentence(failure);
   }
   return text;

@@ -61,19 +61,24 @@ void Prune(pugi::xml_node allSets, const std::set<std::string>& kept) {
 
 }  // namespace
 
-bool ExportTemplate(const CFileSetStore& store, const std::string& path, const std::string& setName) {
+CheckResult ExportTemplate(const CFileSetStore& store, const std::string& path, const std::string& setName) {
   const std::string exported = setName.empty() ? store.GetRootName() : setName;
-  if (!store.FindFileSet(exported)) return false;
+  if (!store.FindFileSet(exported)) return {MessageId::TemplateExportFailed, MessageId::UnknownSet, {exported}};
 
   const Bytes text = store.GetXmlUtf16();
   pugi::xml_document copy;
-  if (!copy.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf16_le)) return false;
+  if (!copy.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf16_le)) {
+    return {MessageId::TemplateExportFailed, MessageId::None};
+  }
   Prune(copy.child("AllSets"), KeptSets(store, exported));
 
   ByteWriter writer;
   copy.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf16_le);
   const auto cipher = Encipher(PortableKeyMaterial(), TerminatedUtf16(std::move(writer.bytes)));
-  return cipher && WriteFileAtomically(path, *cipher);
+  if (!cipher || !WriteFileAtomically(path, *cipher)) {
+    return {MessageId::TemplateExportFailed, MessageId::CannotWriteFile, {path}};
+  }
+  return {};
 }
 
 }  // namespace ovelin

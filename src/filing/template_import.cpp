@@ -105,17 +105,20 @@ class TemplateMerge {
 
 }  // namespace
 
-bool ImportTemplate(CFileSetStore& store, const std::string& path) {
+CheckResult ImportTemplate(CFileSetStore& store, const std::string& path) {
   const auto cipher = ReadWholeFile(path);
-  if (!cipher) return false;
+  if (!cipher) return {MessageId::TemplateImportFailed, MessageId::CannotReadFile, {path}};
   const auto plain = Decipher(*cipher, PortableKeyMaterial());
-  if (!plain) return false;
+  if (!plain) return {MessageId::TemplateImportFailed, MessageId::TemplateUndecipherable, {path}};
   CFileSetStore source;
-  if (!source.LoadXmlUtf16(*plain) || !source.IsUsableDocument()) return false;
+  if (!source.LoadXmlUtf16(*plain) || !source.IsUsableDocument()) {
+    return {MessageId::TemplateImportFailed, MessageId::TemplateWithoutSets, {path}};
+  }
 
   TemplateMerge(source, store).MergeUnderRoot();
   store.RebuildRootItems();
-  return store.Save();
+  if (!store.Save()) return {MessageId::TemplateImportFailed, MessageId::SaveFailed, {store.GetDataFilePath()}};
+  return {};
 }
 
 }  // namespace ovelin

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/check_result.h"
 #include "store/file_set_store.h"
 
 namespace ovelin {
@@ -12,9 +13,9 @@ namespace ovelin {
 /// Writes the template of the set `setName` (the root set when empty) to `path`:
 /// a copy of the document keeping that set, its descendants and its ancestors with
 /// their items removed, and without view sets, enciphered with the portable key.
-/// The file is replaced atomically. Fails for an unknown set or when the file
-/// cannot be written; the store is never changed.
-bool ExportTemplate(const CFileSetStore& store, const std::string& path, const std::string& setName);
+/// The file is replaced atomically. Fails, saying why, for an unknown set or when
+/// the file cannot be written; the store is never changed.
+CheckResult ExportTemplate(const CFileSetStore& store, const std::string& path, const std::string& setName);
 
 /// Merges the template at `path` under the current root set: each set of the
 /// template's tree is linked under its parent when a set of its name exists (and
@@ -22,6 +23,7 @@ bool ExportTemplate(const CFileSetStore& store, const std::string& path, const s
 /// free, and skipped with its subtree when a view set has the name. Then saves.
 /// A missing, damaged or foreign-key file, or one that is no set document, fails
 /// with the store unchanged; a failed save fails with the merge kept in memory.
-bool ImportTemplate(CFileSetStore& store, const std::string& path);
+/// The result says which of these happened.
+CheckResult ImportTemplate(CFileSetStore& store, const std::string& path);
 
 }  // namespace ovelin

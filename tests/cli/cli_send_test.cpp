@@ -79,7 +79,7 @@ TEST_F(CliSend, NameOptionNamesEveryTarget) {
 TEST_F(CliSend, FailsWithoutADesktopProgramOrAReply) {
   const auto none = CliRaw({"send", "/a/b.txt"}, {}, Env());
   EXPECT_EQ(none.exitCode, 1);
-  EXPECT_NE(none.err.find("not running"), std::string::npos);
+  EXPECT_NE(none.err.find("没有运行"), std::string::npos);
   FakeDesktop silent(Socket(), "");
   EXPECT_EQ(CliRaw({"send", "/a/b.txt"}, {}, Env()).exitCode, 1);
   silent.Received();
@@ -97,7 +97,7 @@ TEST_F(CliSend, AnUnsafeChannelFolderIsNamedWithWhatIsWrong) {
   const auto open = CliRaw({"send", "/a/b.txt"}, {}, Env());
   EXPECT_EQ(open.exitCode, 1);
   EXPECT_NE(open.err.find(runtime_ + " is open to other users (mode 1777)"), std::string::npos) << open.err;
-  EXPECT_EQ(open.err.find("not running"), std::string::npos) << open.err;
+  EXPECT_EQ(open.err.find("没有运行"), std::string::npos) << open.err;
 
   if (::geteuid() != 0) return;  // only root can give the folder away
   ASSERT_EQ(::chmod(runtime_.c_str(), 0700), 0);

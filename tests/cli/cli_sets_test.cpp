@@ -148,7 +148,7 @@ TEST_F(CliSetsTest, PropsReplacesOwnDefinitionsOnly) {
   EXPECT_EQ(Show("B")["properties"], Json{"Size;NUMBER;5;;5;Ext"});
   Ok({"set", "props", "B", "--inherit", "Size"});
   EXPECT_EQ(Show("B")["properties"], Json{"Size;NUMBER;0;;0;Parent"});
-  EXPECT_NE(Refused({"set", "props", "B", "--inherit", "Size"}).find("does not override"), std::string::npos);
+  EXPECT_NE(Refused({"set", "props", "B", "--inherit", "Size"}).find("没有覆盖继承来的属性"), std::string::npos);
 }
 
 TEST_F(CliSetsTest, TreeRepeatsSetsUnderEachParentInNameOrderDownToADepth) {

@@ -82,8 +82,8 @@ TEST_F(TemplateTest, WholeTreeIsTheRootBranch) {
 }
 
 TEST_F(TemplateTest, ExportOfAnUnknownSetOrToAnUnwritablePathFails) {
-  EXPECT_FALSE(ExportTemplate(store, tpl, "Nowhere"));
-  EXPECT_FALSE(ExportTemplate(store, temp / "missing/folder/x.tpl", "C"));
+  EXPECT_EQ(ExportTemplate(store, tpl, "Nowhere").Reason(), MessageId::UnknownSet);
+  EXPECT_EQ(ExportTemplate(store, temp / "missing/folder/x.tpl", "C").Reason(), MessageId::CannotWriteFile);
   EXPECT_FALSE(std::filesystem::exists(tpl));
 }
 
@@ -157,24 +157,26 @@ TEST_F(TemplateTest, BadFilesFailAndLeaveTheStoreUnchanged) {
   const auto otherKey = Encipher(DataFileKeyMaterial(HexToBytes("0a1b2c3d4e5f")),
                                  Decipher(good, PortableKeyMaterial()).value_or(Bytes()));
   ASSERT_TRUE(notSets && broken && noRoot && otherKey);
-  const std::pair<const char*, Bytes> files[] = {
-      {"not-sets.tpl", *notSets},
-      {"broken.tpl", *broken},
-      {"no-root.tpl", *noRoot},
-      {"other-key.tpl", *otherKey},
-      {"truncated.tpl", Bytes(good.begin(), good.end() - 8)},
-      {"garbage.tpl", Bytes(good.size(), 0x5A)},
-      {"empty.tpl", Bytes()},
+  const MessageId unreadable = MessageId::TemplateUndecipherable;
+  const MessageId noSets = MessageId::TemplateWithoutSets;
+  const std::tuple<const char*, Bytes, MessageId> files[] = {
+      {"not-sets.tpl", *notSets, noSets},
+      {"broken.tpl", *broken, noSets},
+      {"no-root.tpl", *noRoot, noSets},
+      {"other-key.tpl", *otherKey, unreadable},
+      {"truncated.tpl", Bytes(good.begin(), good.end() - 8), unreadable},
+      {"garbage.tpl", Bytes(good.size(), 0x5A), unreadable},
+      {"empty.tpl", Bytes(), unreadable},
   };
 
   CFileSetStore target;
   MakeTarget(target, "target.db");
   const std::string xml = target.GetXml(false);
   const Bytes onDisk = ReadBytes(temp / "target.db");
-  EXPECT_FALSE(ImportTemplate(target, temp / "missing.tpl"));
-  for (const auto& [name, bytes] : files) {
+  EXPECT_EQ(ImportTemplate(target, temp / "missing.tpl").Reason(), MessageId::CannotReadFile);
+  for (const auto& [name, bytes, reason] : files) {
     WriteBytes(temp / name, bytes);
-    EXPECT_FALSE(ImportTemplate(target, temp / name)) << name;
+    EXPECT_EQ(ImportTemplate(target, temp / name).Reason(), reason) << name;
     EXPECT_EQ(target.GetXml(false), xml) << name;
   }
   EXPECT_EQ(ReadBytes(temp / "target.db"), onDisk);
@@ -220,7 +222,7 @@ TEST_F(TemplateTest, UnusableTemplatesAreRefused) {
   const Bytes onDisk = ReadBytes(temp / "target.db");
   for (const auto& xml : {document("", ""), document(" ", ""), document("R", deep)}) {
     WriteTemplate(tpl, xml);
-    EXPECT_FALSE(ImportTemplate(target, tpl));
+    EXPECT_EQ(ImportTemplate(target, tpl).Reason(), MessageId::TemplateWithoutSets);
     EXPECT_FALSE(target.FindFileSet("T"));
   }
   EXPECT_EQ(ReadBytes(temp / "target.db"), onDisk);

@@ -38,18 +38,20 @@ bool TemplatesAvailable() { return true; }
 void ExportTemplateInteractive(QWidget* parent, const CFileSetStore& store, const QString& setName) {
   const QString path = AskTemplatePath(parent, QFileDialog::AcceptSave);
   if (path.isEmpty()) return;
-  if (ExportTemplate(store, ToStd(path), ToStd(setName))) {
-    ShowInformation(parent, ToQ(MessageText(MessageId::TemplateExportSucceeded)));
-  } else {
-    ShowError(parent, ToQ(MessageText(MessageId::TemplateExportFailed)));
+  const CheckResult exported = ExportTemplate(store, ToStd(path), ToStd(setName));
+  if (!exported) {
+    ShowCheckFailure(parent, exported);
+    return;
   }
+  ShowInformation(parent, ToQ(MessageText(MessageId::TemplateExportSucceeded)));
 }
 
 bool ImportTemplateInteractive(QWidget* parent, CFileSetStore& store) {
   const QString path = AskTemplatePath(parent, QFileDialog::AcceptOpen);
   if (path.isEmpty()) return false;
-  if (ImportTemplate(store, ToStd(path))) return true;
-  ShowError(parent, ToQ(MessageText(MessageId::TemplateImportFailed)));
+  const CheckResult imported = ImportTemplate(store, ToStd(path));
+  if (imported) return true;
+  ShowCheckFailure(parent, imported);
   // A failed save keeps the merged sets in memory; the tree must show them too.
   return true;
 }
