@@ -13,6 +13,12 @@ const OptionSpec* FindSpec(const std::vector<OptionSpec>& known, std::string_vie
 
 bool LooksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
 
+ParseOutcome Failed(ParseOutcome outcome, MessageId error, std::string option) {
+  outcome.error = error;
+  outcome.option = std::move(option);
+  return outcome;
+}
+
 }  // namespace
 
 bool ParsedArgs::Has(std::string_view name) const {
@@ -58,15 +64,9 @@ ParseOutcome ParseArgs(const std::vector<std::string>& argv, const std::vector<O
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
     const OptionSpec* spec = FindSpec(known, name);
-    if (!spec) {
-      outcome.error = "unknown option " + name;
-      return outcome;
-    }
+    if (!spec) return Failed(std::move(outcome), MessageId::UsageUnknownOption, name);
     if (!spec->takesValue) {
-      if (equals != std::string::npos) {
-        outcome.error = "option " + name + " takes no value";
-        return outcome;
-      }
+      if (equals != std::string::npos) return Failed(std::move(outcome), MessageId::UsageOptionTakesNoValue, name);
       outcome.args.options.emplace_back(name, "");
       continue;
     }
@@ -74,10 +74,7 @@ ParseOutcome ParseArgs(const std::vector<std::string>& argv, const std::vector<O
       outcome.args.options.emplace_back(name, arg.substr(equals + 1));
       continue;
     }
-    if (i + 1 >= argv.size()) {
-      outcome.error = "option " + name + " needs a value";
-      return outcome;
-    }
+    if (i + 1 >= argv.size()) return Failed(std::move(outcome), MessageId::UsageOptionNeedsValue, name);
     outcome.args.options.emplace_back(name, argv[++i]);
   }
   return outcome;

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/messages.h"
+
 namespace ovelin::cli {
 
 struct OptionSpec {
@@ -32,17 +34,18 @@ class ParsedArgs {
 
 struct ParseOutcome {
   ParsedArgs args;
-  std::string error;  // empty on success
+  MessageId error = MessageId::None;  // None on success
+  std::string option;                 // the option the error is about
 
-  bool ok() const { return error.empty(); }
+  bool ok() const { return error == MessageId::None; }
 };
 
 /// A count written in decimal digits alone ("0", "12"); nothing for a sign,
 /// spaces, any other character, or a number too large.
 std::optional<size_t> ParseCount(std::string_view text);
 
-/// Parses `argv` against the known options. An unknown option or a missing value
-/// gives an error text. A lone "-" is a positional argument (stdin by convention).
+/// Parses `argv` against the known options. An unknown option, a missing value or
+/// a value given to an option without one gives an error naming the option. A lone "-" is a positional argument (stdin by convention).
 ParseOutcome ParseArgs(const std::vector<std::string>& argv, const std::vector<OptionSpec>& known);
 
 }  // namespace ovelin::cli

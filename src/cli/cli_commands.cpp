@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "cli/cli_batch.h"
 #include "cli/cli_help.h"
 
 namespace ovelin::cli {
@@ -26,6 +27,7 @@ const std::vector<Command>& AllCommands() {
     Append(commands, QueryCommands());
     Append(commands, MatchCommands());
     Append(commands, SendCommands());
+    Append(commands, BatchCommands());
     Append(commands, HelpCommands());
     return commands;
   }();

@@ -39,17 +39,17 @@ int CliContext::TakeLock() {
     case DataFileLock::Result::Acquired:
       return kExitOk;
     case DataFileLock::Result::HeldByOther:
-      return Fail(kExitLocked, "the data file in " + folder_ +
-                                   " is locked by another program (is the desktop program running?)");
+      return Report({MessageId::DataFileLocked, MessageId::None, {folder_}}, kExitLocked);
     case DataFileLock::Result::Failed:
       break;
   }
-  return Fail(kExitFailed, "cannot take the writer lock in " + folder_);
+  return Report({MessageId::LockFailed, MessageId::None, {folder_}});
 }
 
-int CliContext::OpenForReading() { return Load(); }
+int CliContext::OpenForReading() { return batch_ ? kExitOk : Load(); }
 
 int CliContext::OpenForChange() {
+  if (batch_) return kExitOk;
   // Without a data folder there is nothing to lock and nothing to load.
   std::error_code ec;
   if (!fs::is_directory(folder_, ec)) return FailToLoad();
@@ -63,7 +63,7 @@ int CliContext::CreateFolderAndLock() {
   std::error_code ec;
   if (!fs::is_directory(folder_, ec)) {
     if (!fs::create_directories(folder_, ec)) {
-      return Fail(kExitFailed, "cannot create the data folder " + folder_ + ": " + ec.message());
+      return Report({MessageId::CannotCreateDataFolder, MessageId::None, {folder_, ec.message()}});
     }
     // The folder holds private data: only its owner may look inside.
     fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace, ec);
@@ -72,8 +72,24 @@ int CliContext::CreateFolderAndLock() {
 }
 
 int CliContext::SaveChanges() {
-  if (!store_.Save()) return Fail(kExitFailed, "cannot save the data file " + store_.GetDataFilePath());
+  if (batch_) {
+    changedInBatch_ = true;
+    return kExitOk;
+  }
+  if (!store_.Save()) return Report({MessageId::SaveFailed, MessageId::None, {store_.GetDataFilePath()}});
   return kExitOk;
+}
+
+int CliContext::BeginBatch() {
+  if (int rc = OpenForChange(); rc != kExitOk) return rc;
+  batch_ = true;
+  changedInBatch_ = false;
+  return kExitOk;
+}
+
+int CliContext::EndBatch() {
+  batch_ = false;
+  return changedInBatch_ ? SaveChanges() : kExitOk;
 }
 
 }  // namespace ovelin::cli

@@ -1,6 +1,8 @@
 #pragma once
 // What one run of a command works with: the global options, the data folder, the
-// store loaded from it and, for changing commands, the writer lock.
+// store loaded from it and, for changing commands, the writer lock. A batch opens
+// the library once for all its commands: while it runs, opening finds the store
+// open and saving only notes that there is something to save.
 
 #include <string>
 
@@ -37,6 +39,15 @@ class CliContext {
   /// kExitOk when a machine identifier can be read, else the message and kExitFailed.
   int CheckMachineIdentifier() const;
 
+  /// Opens the library for change once for a batch of commands; until EndBatch
+  /// OpenForReading and OpenForChange return kExitOk and SaveChanges defers.
+  int BeginBatch();
+  /// Ends the batch: saves once when a command of it saved (SaveChanges), else
+  /// nothing. kExitOk or kExitFailed with a message.
+  int EndBatch();
+  /// Whether a batch runs.
+  bool InBatch() const { return batch_; }
+
  private:
   int TakeLock();
   int Load();
@@ -47,6 +58,8 @@ class CliContext {
   std::string folder_;
   CFileSetStore store_;
   DataFileLock lock_;
+  bool batch_ = false;
+  bool changedInBatch_ = false;
 };
 
 }  // namespace ovelin::cli

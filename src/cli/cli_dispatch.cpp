@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <sstream>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_help.h"
@@ -11,6 +12,9 @@ namespace ovelin::cli {
 namespace {
 
 using Args = std::vector<std::string>;
+
+// What Resolve returns when the command is found and its arguments are fine.
+constexpr int kGoOn = -1;
 
 bool IsHelpFlag(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
@@ -22,11 +26,22 @@ bool AsksForHelp(const Args& args, size_t from) {
   return false;
 }
 
-int UsageError(std::string_view message, std::string_view usage) {
-  std::cerr << "ovelin-cli: " << message << "\n";
-  if (!usage.empty()) std::cerr << "usage: " << usage << "\n";
-  std::cerr << "Try 'ovelin-cli --help'.\n";
-  return kExitUsage;
+// Whether --json is among the options. Usage errors can come before the options
+// are read, and they take the form the caller asked for as well.
+bool AsksForJson(const Args& args) {
+  for (const auto& arg : args) {
+    if (arg == "--") return false;
+    if (arg == "--json") return true;
+  }
+  return false;
+}
+
+// A usage error: the message, then the usage line (or the hint to --help) as
+// its reason; exit code 2.
+int UsageError(MessageId message, std::vector<std::string> values = {}, const std::string& usage = {}) {
+  const std::string reason =
+      usage.empty() ? MessageText(MessageId::UsageHint) : MessageText(MessageId::UsageLine, {usage});
+  return Fail(kExitUsage, MessageText(message, values), reason, MessageCode(message));
 }
 
 bool GroupExists(std::string_view group) {
@@ -47,7 +62,7 @@ const Command* FindCommand(std::string_view group, std::string_view name) {
 }
 
 // Reads the global options in front of the command; `next` ends on the command word.
-// Returns kExitOk, or the exit code of help or a usage error (negative: go on).
+// Returns the exit code of help, --version or a usage error, or kGoOn.
 int ParseLeadingOptions(const Args& args, size_t& next, GlobalOptions& options) {
   for (; next < args.size(); ++next) {
     const std::string& arg = args[next];
@@ -62,24 +77,17 @@ int ParseLeadingOptions(const Args& args, size_t& next, GlobalOptions& options) 
     if (arg == "--json") {
       options.json = true;
     } else if (arg == "--data-dir") {
-      if (next + 1 >= args.size()) return UsageError("option --data-dir needs a value", "");
+      if (next + 1 >= args.size()) return UsageError(MessageId::UsageOptionNeedsValue, {arg});
       options.dataDir = args[++next];
     } else if (arg.rfind("--data-dir=", 0) == 0) {
       options.dataDir = arg.substr(std::string_view("--data-dir=").size());
     } else if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError("unknown option " + arg, "");
+      return UsageError(MessageId::UsageUnknownOption, {arg});
     } else {
-      return -1;
+      return kGoOn;
     }
   }
-  return UsageError("no command given", "");
-}
-
-std::vector<OptionSpec> OptionsOf(const Command& command) {
-  std::vector<OptionSpec> specs = command.options;
-  const auto& global = GlobalOptionSpecs();
-  specs.insert(specs.end(), global.begin(), global.end());
-  return specs;
+  return UsageError(MessageId::UsageNoCommand);
 }
 
 // Takes the global options given after the command out of the parsed arguments.
@@ -89,45 +97,80 @@ void ApplyTrailingGlobals(ParsedArgs& parsed, GlobalOptions& options) {
   std::erase_if(parsed.options, [](const auto& option) { return option.first == "--data-dir" || option.first == "--json"; });
 }
 
-int Execute(const Command& command, const Args& args, size_t from, GlobalOptions options) {
-  if (AsksForHelp(args, from)) {
-    PrintCommandHelp(std::cout, command);
-    return kExitOk;
-  }
-  ParseOutcome outcome = ParseArgs(Args(args.begin() + static_cast<long>(from), args.end()), OptionsOf(command));
-  if (!outcome.ok()) return UsageError(outcome.error, UsageLine(command));
-  const size_t count = outcome.args.positionals.size();
-  if (count < command.minOperands) return UsageError("missing arguments", UsageLine(command));
-  if (command.maxOperands != kAnyCount && count > command.maxOperands) {
-    return UsageError("too many arguments", UsageLine(command));
-  }
-  ApplyTrailingGlobals(outcome.args, options);
-  SetJsonFailures(options.json);
-  CliContext context(std::move(options));
-  return command.handler(context, outcome.args);
-}
+struct Resolved {
+  const Command* command = nullptr;
+  ParsedArgs args;
+};
 
-}  // namespace
-
-int RunCli(const Args& args) {
-  GlobalOptions options;
-  size_t next = 0;
-  if (int rc = ParseLeadingOptions(args, next, options); rc >= 0) return rc;
+// The command named by the words at args[next], or kExitUsage after saying why.
+int FindNamedCommand(const Args& args, size_t& next, const Command*& command) {
   const std::string& group = args[next++];
-  if (!GroupExists(group)) return UsageError("unknown command '" + group + "'", "");
-  if (!GroupHasSubcommands(group)) return Execute(*FindCommand(group, ""), args, next, std::move(options));
+  if (!GroupExists(group)) return UsageError(MessageId::UsageUnknownCommand, {group});
+  if (!GroupHasSubcommands(group)) {
+    command = FindCommand(group, "");
+    return kGoOn;
+  }
   if (next < args.size() && IsHelpFlag(args[next])) {
     PrintGroupHelp(std::cout, group);
     return kExitOk;
   }
   if (next >= args.size()) {
-    PrintGroupHelp(std::cerr, group);
-    return kExitUsage;
+    std::ostringstream usage;
+    PrintGroupHelp(usage, group);
+    std::string lines = usage.str();
+    while (!lines.empty() && lines.back() == '\n') lines.pop_back();
+    return Fail(kExitUsage, MessageText(MessageId::UsageNeedsSubcommand, {group}), lines,
+                MessageCode(MessageId::UsageNeedsSubcommand));
   }
   const std::string& name = args[next++];
-  const Command* command = FindCommand(group, name);
-  if (!command) return UsageError("unknown command '" + group + " " + name + "'", "");
-  return Execute(*command, args, next, std::move(options));
+  command = FindCommand(group, name);
+  if (!command) return UsageError(MessageId::UsageUnknownCommand, {group + " " + name});
+  return kGoOn;
+}
+
+// Finds the command named at args[next] and parses what follows against its own
+// options and `extra`. Returns kGoOn with `resolved` filled, or the exit code of
+// help or a usage error.
+int Resolve(const Args& args, size_t next, const std::vector<OptionSpec>& extra, Resolved& resolved) {
+  if (int rc = FindNamedCommand(args, next, resolved.command); rc != kGoOn) return rc;
+  const Command& command = *resolved.command;
+  if (AsksForHelp(args, next)) {
+    PrintCommandHelp(std::cout, command);
+    return kExitOk;
+  }
+  std::vector<OptionSpec> specs = command.options;
+  specs.insert(specs.end(), extra.begin(), extra.end());
+  ParseOutcome outcome = ParseArgs(Args(args.begin() + static_cast<long>(next), args.end()), specs);
+  if (!outcome.ok()) return UsageError(outcome.error, {outcome.option}, UsageLine(command));
+  const size_t count = outcome.args.positionals.size();
+  if (count < command.minOperands) return UsageError(MessageId::UsageMissingArguments, {}, UsageLine(command));
+  if (command.maxOperands != kAnyCount && count > command.maxOperands) {
+    return UsageError(MessageId::UsageTooManyArguments, {}, UsageLine(command));
+  }
+  resolved.args = std::move(outcome.args);
+  return kGoOn;
+}
+
+}  // namespace
+
+int RunCli(const Args& args) {
+  SetJsonFailures(AsksForJson(args));
+  GlobalOptions options;
+  size_t next = 0;
+  if (int rc = ParseLeadingOptions(args, next, options); rc != kGoOn) return rc;
+  Resolved resolved;
+  if (int rc = Resolve(args, next, GlobalOptionSpecs(), resolved); rc != kGoOn) return rc;
+  ApplyTrailingGlobals(resolved.args, options);
+  SetJsonFailures(options.json);
+  CliContext context(std::move(options));
+  return resolved.command->handler(context, resolved.args);
+}
+
+int RunInBatch(const Args& words, CliContext& context) {
+  if (words.empty()) return kExitOk;
+  Resolved resolved;
+  if (int rc = Resolve(words, 0, {}, resolved); rc != kGoOn) return rc;
+  return resolved.command->handler(context, resolved.args);
 }
 
 }  // namespace ovelin::cli

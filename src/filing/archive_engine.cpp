@@ -176,7 +176,10 @@ ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilin
   touched.WriteAll(store);
   if (progress) progress->Finish();
   journal.Sync();
-  result.saved = store.Save();
+  const SaveOutcome saved = environment.save(store);
+  result.saved = saved != SaveOutcome::Failed;
+  // A deferred save keeps the journal: the caller's own save settles it.
+  if (saved == SaveOutcome::Deferred) return result;
   if (result.saved || UndoMoves(store, touched, environment, result)) journal.Remove();
   return result;
 }

@@ -49,7 +49,7 @@ DeleteResult DeleteItems(CFileSetStore& store, const std::vector<std::string>& u
 
   touched.WriteAll(store);
   if (progress) progress->Finish();
-  result.saved = store.Save();
+  result.saved = environment.save(store) != SaveOutcome::Failed;
   return result;
 }
 

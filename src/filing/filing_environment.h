@@ -1,15 +1,29 @@
 #pragma once
 // What the filing engines take from the outside world: the rename and trash
-// primitives and the clock. Tests replace them to fake file-system errors and fix
-// the time.
+// primitives, the save at the end of a run and the clock. Tests replace them to
+// fake file-system errors and fix the time.
 
 #include <chrono>
 #include <functional>
 
 #include "filing/file_move.h"
+#include "store/file_set_store.h"
 #include "store/trash.h"
 
 namespace ovelin {
+
+/// How an engine's save at the end of its run went: done, failed, or left to a
+/// caller that saves many runs at once.
+enum class SaveOutcome { Saved, Failed, Deferred };
+using SaveFunction = std::function<SaveOutcome(CFileSetStore& store)>;
+
+/// The save that a FilingEnvironment starts with: the store's own Save, unless a
+/// caller that saves many runs at once (ovelin-cli batch) put its own in place for
+/// as long as it runs.
+inline SaveFunction& DefaultFilingSave() {
+  static SaveFunction save = [](CFileSetStore& store) { return store.Save() ? SaveOutcome::Saved : SaveOutcome::Failed; };
+  return save;
+}
 
 struct FilingEnvironment {
   /// Renames without replacing; 0 or the errno value.
@@ -18,6 +32,10 @@ struct FilingEnvironment {
   std::function<std::chrono::system_clock::time_point()> now = [] { return std::chrono::system_clock::now(); };
   /// Moves a local file to the user's Trash.
   std::function<RemovalResult(const std::string& localPath)> trash = MoveToTrash;
+  /// Saves the store at the end of a run. After a deferred save the archiving
+  /// journal stays: the caller removes it once it has saved, or moves the files
+  /// back (ResolveArchiveJournals against the saved document) when it never does.
+  SaveFunction save = DefaultFilingSave();
 };
 
 }  // namespace ovelin

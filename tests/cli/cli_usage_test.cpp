@@ -40,6 +40,54 @@ TEST_F(CliUsageTest, WrongUsageExitsWithTwo) {
   EXPECT_EQ(DataBytes(), before);
 }
 
+// Each usage error in English and Chinese, and as one JSON object with --json:
+// the message, the usage line (or the hint to --help) as its reason, the code.
+TEST_F(CliUsageTest, UsageErrorsInBothLanguagesAndAsJson) {
+  struct Case {
+    Strings args;
+    std::string english;
+    std::string chinese;
+    std::string code;
+    std::string usage;  // the command's usage line; empty: the hint to --help
+  };
+  const std::string showUsage = "ovelin-cli set show NAME";
+  const std::vector<Case> cases = {
+      {{}, "No command given", "没有给出命令", "no-command", ""},
+      {{"frobnicate"}, "Unknown command \"frobnicate\"", "未知命令\"frobnicate\"", "unknown-command", ""},
+      {{"set", "frob"}, "Unknown command \"set frob\"", "未知命令\"set frob\"", "unknown-command", ""},
+      {{"--bogus", "info"}, "Unknown option --bogus", "未知选项--bogus", "unknown-option", ""},
+      {{"set", "show"}, "Missing arguments", "缺少参数", "missing-arguments", showUsage},
+      {{"set", "show", "a", "b"}, "Too many arguments", "参数太多", "too-many-arguments", showUsage},
+      {{"set", "show", "a", "--colour"}, "Unknown option --colour", "未知选项--colour", "unknown-option", showUsage},
+      {{"set", "show", "a", "--data-dir"}, "The option --data-dir needs a value", "选项--data-dir需要一个值",
+       "option-needs-value", showUsage},
+      {{"set", "show", "a", "--json=yes"}, "The option --json takes no value", "选项--json不接受值",
+       "option-takes-no-value", showUsage},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.english);
+    for (const bool english : {true, false}) {
+      const auto result = CliRaw(c.args, {}, {english ? "OVELIN_LANG=en" : "OVELIN_LANG=zh"});
+      EXPECT_EQ(result.exitCode, 2);
+      const Strings lines = Lines(result.err);
+      ASSERT_EQ(lines.size(), 2u) << result.err;
+      EXPECT_EQ(lines[0], english ? c.english : c.chinese);
+      if (!c.usage.empty()) {
+        EXPECT_EQ(lines[1], (english ? "usage: " : "用法：") + c.usage);
+      }
+    }
+    Strings json = {"--json"};
+    json.insert(json.end(), c.args.begin(), c.args.end());
+    const auto result = CliRaw(json, {}, {"OVELIN_LANG=en"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    const auto error = nlohmann::json::parse(result.err);
+    EXPECT_EQ(error["error"], c.english);
+    EXPECT_EQ(error["code"], c.code);
+    EXPECT_EQ(error["reason"], c.usage.empty() ? "Try 'ovelin-cli --help'." : "usage: " + c.usage);
+  }
+}
+
 TEST_F(CliUsageTest, HelpListsCommandsAndExplainsOne) {
   const auto overview = CliRaw({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
