@@ -1,4 +1,4 @@
-// item show and the config commands.
+// item show|set and the config commands.
 
 #include "cli/cli_fixture.h"
 
@@ -30,6 +30,45 @@ TEST_F(CliItemsConfigTest, ItemShowMergesTheItemOfAllItsSets) {
   const auto missing = Cli({"item", "show", "file:///srv/files/Work/REPORT%202024.txt"});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(CliItemsConfigTest, ItemSetChangesTheItemInPlace) {
+  Restore(SampleDocument());
+  const std::string url = "file:///srv/files/Work/report%202024.txt";
+  EXPECT_EQ(Ok({"item", "set", "/srv/files/Work/report 2024.txt", "--name", "summary", "--description", "",
+                "--prop", "Year=2023", "--sets", "Work"}),
+            "");
+  EXPECT_EQ(Lines(Ok({"item", "show", url})),
+            (Strings{"name\tsummary", "path\t" + url, "description\t", "sets\tWork", "property\tYear;2023"}));
+}
+
+TEST_F(CliItemsConfigTest, ItemSetRefusesWithAReasonAndSavesNothing) {
+  Restore(SampleDocument());
+  Ok({"set", "add", "Licenses", "--prop", "Year;NUMBER;1990;2020;2000"});
+  const std::string url = "file:///srv/files/Work/report%202024.txt";
+  const std::string before = DataBytes();
+  const std::vector<std::tuple<Strings, int, std::string>> cases = {
+      {{"--prop", "Author=x"}, 1, "修改项目失败!\n文件集Music;Work及其上级都没有定义属性\"Author\"\n"},
+      {{"--sets", "Work;Nope"}, 1, "修改项目失败!\n没有名为\"Nope\"的文件集\n"},
+      {{"--sets", "Licenses"}, 1, "修改项目失败!\n属性Year的值2024高于文件集Licenses的上限2020\n"},
+      {{"--name", " "}, 1, "修改项目失败!\n名称不能为空\n"},
+      {{}, 2, "请给出 --name、--description、--prop 或 --sets 中的至少一项\n"},
+      {{"--prop", "Year"}, 2, "--prop 应为 名称=值，而不是\"Year\"\n"},
+  };
+  for (const auto& [options, exitCode, err] : cases) {
+    SCOPED_TRACE(err);
+    Strings args{"item", "set", url};
+    args.insert(args.end(), options.begin(), options.end());
+    const auto result = Cli(args);
+    EXPECT_EQ(result.exitCode, exitCode);
+    EXPECT_EQ(result.err, err);
+    EXPECT_EQ(DataBytes(), before);
+  }
+  const auto english = Cli({"--json", "item", "set", "https://example.org/none", "--name", "x"}, {}, {"OVELIN_LANG=en"});
+  EXPECT_EQ(english.exitCode, 1);
+  EXPECT_EQ(Json::parse(english.err), (Json{{"error", "Failed to change the item!"},
+                                            {"reason", "There is no item with the path \"https://example.org/none\""},
+                                            {"code", "unknown-item"}}));
 }
 
 TEST_F(CliItemsConfigTest, ConfigGetAndXmlShowTheDefaults) {
