@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "bench/command_line.h"
@@ -36,6 +37,7 @@ struct BenchContext {
   Bytes keyMaterial;     // of the data file on this machine
   SampleLibrarySummary summary;
   std::unique_ptr<CFileSetStore> store;
+  std::optional<double> cliBatchMs;  // the batch row's figure, the next row's floor
 
   /// A file name in the scratch folder.
   std::string PathOf(const std::string& name) const { return folder + "/" + name; }

@@ -14,6 +14,8 @@ const std::vector<Measurement>& AllMeasurements() {
       {"peak memory", MeasurePeakMemory},
       {"data file size", MeasureFileSize},
       {"archive", MeasureArchive},
+      {"ovelin-cli batch", MeasureCliBatch},
+      {"separate ovelin-cli calls", MeasureCliSeparateCalls},
   };
   return list;
 }

@@ -42,5 +42,11 @@ BenchRow MeasureNameKeywords(BenchContext& context);
 /// `Archive` of 1,000 small files into one set against renaming them and one
 /// `Save()` of the library.
 BenchRow MeasureArchive(BenchContext& context);
+/// `ovelin-cli batch` of 1,000 "set add" lines against one Load() and Save()
+/// in process.
+BenchRow MeasureCliBatch(BenchContext& context);
+/// 1,000 separate `ovelin-cli set add` calls, estimated from 20, against the batch
+/// of the row before.
+BenchRow MeasureCliSeparateCalls(BenchContext& context);
 
 }  // namespace ovelin
