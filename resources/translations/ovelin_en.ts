@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
-    <name>ovelin::CAboutDlg</name>
+    <name>ovelin::AboutDialog</name>
     <message>
         <source>关于 Ovelin</source>
         <translation>About Ovelin</translation>
@@ -971,13 +971,6 @@ Please try again later.</translation>
     </message>
 </context>
 <context>
-    <name>ovelin::CSetTreeWidget</name>
-    <message>
-        <source>没有找到对应项！</source>
-        <translation>No matching item found!</translation>
-    </message>
-</context>
-<context>
     <name>ovelin::CShellFolderContentList</name>
     <message>
         <source>文件夹内容</source>
@@ -1100,6 +1093,13 @@ Please check that the data folder is writable and the disk is not full.</transla
 %2</source>
         <translation>These view sets still refer to &quot;%1&quot;; running them will report a query expression error:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ovelin::SetTreeWidget</name>
+    <message>
+        <source>没有找到对应项！</source>
+        <translation>No matching item found!</translation>
     </message>
 </context>
 <context>

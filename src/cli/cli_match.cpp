@@ -15,7 +15,7 @@ int Match(CliContext& context, const ParsedArgs& args) {
   const std::string keyword = LowerCase(args.positionals[0]);
   // An empty keyword is found in every readable text: it is never a question worth answering.
   if (keyword.empty()) return Fail(kExitUsage, MessageText(MessageId::KeywordEmpty));
-  const bool found = CContentMatcher().Matches(keyword, AbsolutePath(args.positionals[1]));
+  const bool found = ContentMatcher().Matches(keyword, AbsolutePath(args.positionals[1]));
   if (context.json()) {
     PrintJson(Json(found));
   } else {

@@ -36,7 +36,7 @@ class KeywordCounter {
   unsigned flags_;
   const BelongingSets* sets_;
   std::vector<char> matched_;  // per keyword, for the item being counted
-  std::optional<CContentMatcher> content_;
+  std::optional<ContentMatcher> content_;
   size_t maxFileBytes_ = 0;
 };
 

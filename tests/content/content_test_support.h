@@ -28,7 +28,7 @@ inline ContentOptions TestOptions() { return ContentOptions{}; }
 
 /// Asks a fresh matcher one question.
 inline bool MatchesOnce(std::string_view keyword, const std::string& path, ContentOptions options = TestOptions()) {
-  CContentMatcher matcher(std::move(options));
+  ContentMatcher matcher(std::move(options));
   return matcher.Matches(keyword, path);
 }
 

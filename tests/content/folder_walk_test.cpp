@@ -48,7 +48,7 @@ TEST_F(FolderWalk, MatchesNamesAndContentsBelow) {
       {"readmeword", false},   // a file without extension is taken for a folder
       {"nothing", false},
   };
-  CContentMatcher matcher(test::TestOptions());
+  ContentMatcher matcher(test::TestOptions());
   for (const auto& c : cases) EXPECT_EQ(matcher.Matches(c.keyword, dir.path()), c.found) << c.keyword;
   EXPECT_TRUE(matcher.Matches("archive", dir.path() + "/"));
   EXPECT_FALSE(matcher.Matches("budget", dir / "Projects/archive"));
@@ -114,7 +114,7 @@ TEST_F(FolderWalk, UnreadableFolderIsSkipped) {
 
 TEST_F(FolderWalk, StopRequestEndsTheWalk) {
   std::stop_source source;
-  CContentMatcher matcher(test::TestOptions(), source.get_token());
+  ContentMatcher matcher(test::TestOptions(), source.get_token());
   EXPECT_TRUE(matcher.Matches("deep secret", dir.path()));
   source.request_stop();
   EXPECT_FALSE(matcher.Matches("archive", dir.path()));

@@ -42,7 +42,7 @@ bool EndsSoon(const std::string& pid) {
 TEST(OfficeReader, FindsWordsInRealDocuments) {
   const std::string doc = test::DataFile("content-sample.doc");
   const std::string xls = test::DataFile("content-sample.xls");
-  CContentMatcher matcher(test::TestOptions());
+  ContentMatcher matcher(test::TestOptions());
   const struct {
     const std::string& path;
     const char* keyword;
@@ -106,7 +106,7 @@ TEST(OfficeReader, HangingConverterIsKilledAtTheLimit) {
                                                              (dir / "pid") + "\nwait\n");
   ::setenv("OVELIN_CATDOC", script.c_str(), 1);
   ::setenv("OVELIN_CONVERTER_TIMEOUT_MS", "300", 1);
-  CContentMatcher matcher;  // limits from the environment
+  ContentMatcher matcher;  // limits from the environment
   ::unsetenv("OVELIN_CATDOC");
   ::unsetenv("OVELIN_CONVERTER_TIMEOUT_MS");
   const auto start = Clock::now();
@@ -137,12 +137,12 @@ TEST(OfficeReader, TextIsConvertedOncePerRun) {
   BrokenOle2File(dir / "a.doc");
   ContentOptions options = test::TestOptions();
   options.catdoc = WriteScript(dir / "catdoc", "echo run >> " + (dir / "runs") + "\necho 'Alpha BETA'\n");
-  CContentMatcher matcher(options);
+  ContentMatcher matcher(options);
   EXPECT_TRUE(matcher.Matches("alpha", dir / "a.doc"));
   EXPECT_TRUE(matcher.Matches("beta", dir / "a.doc"));
   EXPECT_FALSE(matcher.Matches("gamma", dir / "a.doc"));
   EXPECT_EQ(test::ReadTextFile(dir / "runs"), "run\n");
-  CContentMatcher nextRun(options);
+  ContentMatcher nextRun(options);
   EXPECT_TRUE(nextRun.Matches("alpha", dir / "a.doc"));
   EXPECT_EQ(test::ReadTextFile(dir / "runs"), "run\nrun\n");
 }

@@ -50,8 +50,8 @@ class InstanceTest : public QObject {
   }
 
   void secondInstanceEndsAtOnceAndTouchesNothing() {
-    CInstanceServer first;
-    QCOMPARE(first.ClaimInstance(), CInstanceServer::Claim::Owned);
+    InstanceServer first;
+    QCOMPARE(first.ClaimInstance(), InstanceServer::Claim::Owned);
 
     StoreFixture data;
     const std::string before = ReadTextFile(data.dataFile());
@@ -68,10 +68,10 @@ class InstanceTest : public QObject {
   }
 
   void secondClaimInTheSameProcessIsRefused() {
-    CInstanceServer first;
-    QCOMPARE(first.ClaimInstance(), CInstanceServer::Claim::Owned);
-    CInstanceServer second;
-    QCOMPARE(second.ClaimInstance(), CInstanceServer::Claim::OtherRunning);
+    InstanceServer first;
+    QCOMPARE(first.ClaimInstance(), InstanceServer::Claim::Owned);
+    InstanceServer second;
+    QCOMPARE(second.ClaimInstance(), InstanceServer::Claim::OtherRunning);
   }
 
   void staleSocketFileIsReplaced() {
@@ -79,14 +79,14 @@ class InstanceTest : public QObject {
     QFile stale(path);
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.close();
-    CInstanceServer server;
-    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
+    InstanceServer server;
+    QCOMPARE(server.ClaimInstance(), InstanceServer::Claim::Owned);
   }
 
   void handOverIsAnsweredWithTenZeroBytes() {
-    CInstanceServer server;
-    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
-    QSignalSpy spy(&server, &CInstanceServer::messageReceived);
+    InstanceServer server;
+    QCOMPARE(server.ClaimInstance(), InstanceServer::Claim::Owned);
+    QSignalSpy spy(&server, &InstanceServer::messageReceived);
 
     QLocalSocket client;
     client.connectToServer(server.SocketPath());
@@ -107,9 +107,9 @@ class InstanceTest : public QObject {
   }
 
   void oversizedMessageIsRefusedWithoutAnswer() {
-    CInstanceServer server;
-    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
-    QSignalSpy spy(&server, &CInstanceServer::messageReceived);
+    InstanceServer server;
+    QCOMPARE(server.ClaimInstance(), InstanceServer::Claim::Owned);
+    QSignalSpy spy(&server, &InstanceServer::messageReceived);
     QLocalSocket client;
     client.connectToServer(server.SocketPath());
     QVERIFY(client.waitForConnected(2000));
@@ -121,9 +121,9 @@ class InstanceTest : public QObject {
   }
 
   void clientsBeyondTheLimitAreDropped() {
-    CInstanceServer server;
-    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
-    QSignalSpy spy(&server, &CInstanceServer::messageReceived);
+    InstanceServer server;
+    QCOMPARE(server.ClaimInstance(), InstanceServer::Claim::Owned);
+    QSignalSpy spy(&server, &InstanceServer::messageReceived);
     std::vector<std::unique_ptr<QLocalSocket>> waiting;
     for (int i = 0; i < kMaxPendingHandOvers; ++i) {
       waiting.push_back(std::make_unique<QLocalSocket>());
@@ -148,9 +148,9 @@ class InstanceTest : public QObject {
   }
 
   void unfinishedClientsTogetherHoldNoMoreThanTheCap() {
-    CInstanceServer server;
-    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
-    QSignalSpy spy(&server, &CInstanceServer::messageReceived);
+    InstanceServer server;
+    QCOMPARE(server.ClaimInstance(), InstanceServer::Claim::Owned);
+    QSignalSpy spy(&server, &InstanceServer::messageReceived);
     const qint64 part = kMaxBufferedHandOverBytes * 3 / 8;  // three parts pass the cap, two do not
     const QByteArray start = LengthPrefix(quint32(kMaxPipeMessageBytes)) + QByteArray(part, 'x');
     QLocalSocket first, second, third;

@@ -261,7 +261,7 @@ class QueryPanelTest : public QObject {
     NamesOnlySearch(includeAll);
     panel_->runQuery("A+B", keywords, 0);
     QCOMPARE(panel_->KeywordField()->text(), keywords.trimmed());
-    const CResultModel& model = panel_->ResultList()->Model();
+    const ResultModel& model = panel_->ResultList()->Model();
     const int rank = model.SectionOf(ResultColumn::Rank);
     QVERIFY(rank >= 0);
     QCOMPARE(model.headerData(rank, Qt::Horizontal).toString(), QString("关键字等级"));

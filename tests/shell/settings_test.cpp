@@ -4,7 +4,7 @@
 #include <QTreeWidget>
 
 #include "shell/settings/config_copy.h"
-#include "shell/settings/dlg_config_panel.h"
+#include "shell/settings/config_panel.h"
 #include "shell/settings/dlg_sys_config.h"
 #include "shell_test_support.h"
 #include "suite_registry.h"

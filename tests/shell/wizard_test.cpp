@@ -369,10 +369,10 @@ class WizardTest : public QObject {
   void handOverOpensTheWizardAndWaitsForIt() {
     TempDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
-    CInstanceServer server;
-    QCOMPARE(server.ClaimInstance(), CInstanceServer::Claim::Owned);
+    InstanceServer server;
+    QCOMPARE(server.ClaimInstance(), InstanceServer::Claim::Owned);
     CMainFrame frame(fixture_->store());
-    connect(&server, &CInstanceServer::messageReceived, &frame, &CMainFrame::onPipeMessage);
+    connect(&server, &InstanceServer::messageReceived, &frame, &CMainFrame::onPipeMessage);
     const std::string first = MakeFile("first.txt", "1");
     const std::string second = MakeFile("second.txt", "2");
 

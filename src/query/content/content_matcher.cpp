@@ -93,7 +93,7 @@ std::optional<std::string> ExtractText(const std::string& path, Reader reader, c
 }  // namespace
 
 // The folders one walk has entered, by device and inode.
-struct CContentMatcher::FolderWalk {
+struct ContentMatcher::FolderWalk {
   std::set<std::pair<dev_t, ino_t>> visited;
 };
 
@@ -105,24 +105,24 @@ std::string ContentExtension(std::string_view path) {
   return LowerCase(name.substr(dot + 1));
 }
 
-CContentMatcher::CContentMatcher() : CContentMatcher(ContentOptions::FromEnvironment()) {}
+ContentMatcher::ContentMatcher() : ContentMatcher(ContentOptions::FromEnvironment()) {}
 
-CContentMatcher::CContentMatcher(ContentOptions options, std::stop_token stop)
+ContentMatcher::ContentMatcher(ContentOptions options, std::stop_token stop)
     : options_(std::move(options)), stop_(std::move(stop)), cache_(options_.cacheBytes) {}
 
-bool CContentMatcher::Matches(std::string_view lowerKeyword, const std::string& localPath) {
+bool ContentMatcher::Matches(std::string_view lowerKeyword, const std::string& localPath) {
   FolderWalk walk;
   return MatchPath(lowerKeyword, localPath, 0, walk);
 }
 
-bool CContentMatcher::MatchPath(std::string_view keyword, const std::string& path, int depth, FolderWalk& walk) {
+bool ContentMatcher::MatchPath(std::string_view keyword, const std::string& path, int depth, FolderWalk& walk) {
   if (stop_.stop_requested()) return false;
   const std::string extension = ContentExtension(path);
   if (extension.empty()) return MatchFolder(keyword, path, depth, walk);
   return MatchFile(keyword, path, extension);
 }
 
-bool CContentMatcher::MatchFolder(std::string_view keyword, const std::string& path, int depth, FolderWalk& walk) {
+bool ContentMatcher::MatchFolder(std::string_view keyword, const std::string& path, int depth, FolderWalk& walk) {
   if (depth > options_.maxFolderDepth) return false;
   std::vector<std::string> names;
   {
@@ -144,7 +144,7 @@ bool CContentMatcher::MatchFolder(std::string_view keyword, const std::string& p
   return false;
 }
 
-bool CContentMatcher::MatchFile(std::string_view keyword, const std::string& path, const std::string& extension) {
+bool ContentMatcher::MatchFile(std::string_view keyword, const std::string& path, const std::string& extension) {
   const Reader reader = ReaderFor(extension);
   if (reader == Reader::None) return false;
   if (const std::optional<std::string>* cached = cache_.Find(path)) return Contains(*cached, keyword);

@@ -25,13 +25,13 @@ std::string ContentExtension(std::string_view path);
 /// The text of each file is extracted once per matcher and kept (within a memory
 /// budget) for the following keywords, so create one matcher per search run and
 /// ask it every keyword of every item. Not thread-safe.
-class CContentMatcher {
+class ContentMatcher {
  public:
   /// A matcher with ContentOptions::FromEnvironment().
-  CContentMatcher();
+  ContentMatcher();
   /// A matcher with the given limits; a stop request makes every later and every
   /// running question answer false promptly (a running converter is killed).
-  explicit CContentMatcher(ContentOptions options, std::stop_token stop = {});
+  explicit ContentMatcher(ContentOptions options, std::stop_token stop = {});
 
   /// True when the content at `localPath` contains `lowerKeyword`, which must be
   /// lower-cased already (LowerCase). A folder matches when the lower-cased name of

@@ -20,25 +20,25 @@ bool HandOverLoad::TakeBytes(qint64 bytes) {
   return true;
 }
 
-CHandOverConnection::CHandOverConnection(QLocalSocket* socket, std::shared_ptr<HandOverLoad> load, QObject* parent)
+HandOverConnection::HandOverConnection(QLocalSocket* socket, std::shared_ptr<HandOverLoad> load, QObject* parent)
     : QObject(parent), socket_(socket), load_(std::move(load)) {
   load_->AddClient();
   socket_->setParent(this);
-  connect(socket_, &QLocalSocket::readyRead, this, &CHandOverConnection::readAvailable);
-  connect(socket_, &QLocalSocket::disconnected, this, &CHandOverConnection::finish);
+  connect(socket_, &QLocalSocket::readyRead, this, &HandOverConnection::readAvailable);
+  connect(socket_, &QLocalSocket::disconnected, this, &HandOverConnection::finish);
   deadline_.setSingleShot(true);
-  connect(&deadline_, &QTimer::timeout, this, &CHandOverConnection::refuse);
+  connect(&deadline_, &QTimer::timeout, this, &HandOverConnection::refuse);
   deadline_.start(kReadTimeoutMs);
   // Bytes may already be waiting; read them once the owner has connected to us.
-  QMetaObject::invokeMethod(this, &CHandOverConnection::readAvailable, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &HandOverConnection::readAvailable, Qt::QueuedConnection);
 }
 
-CHandOverConnection::~CHandOverConnection() {
+HandOverConnection::~HandOverConnection() {
   ReleaseBuffer();
   load_->RemoveClient();
 }
 
-void CHandOverConnection::readAvailable() {
+void HandOverConnection::readAvailable() {
   if (done_) return;
   const QByteArray arrived = socket_->readAll();
   // Many slow clients together must not take the program's memory.
@@ -63,13 +63,13 @@ void CHandOverConnection::readAvailable() {
   emit messageRead(body);
 }
 
-void CHandOverConnection::ReleaseBuffer() {
+void HandOverConnection::ReleaseBuffer() {
   buffer_.clear();
   load_->GiveBytes(held_);
   held_ = 0;
 }
 
-void CHandOverConnection::refuse() {
+void HandOverConnection::refuse() {
   done_ = true;
   deadline_.stop();
   ReleaseBuffer();
@@ -77,7 +77,7 @@ void CHandOverConnection::refuse() {
   deleteLater();
 }
 
-void CHandOverConnection::finish() {
+void HandOverConnection::finish() {
   deadline_.stop();
   deleteLater();
 }

@@ -36,13 +36,13 @@ class HandOverLoad {
   qint64 bytes_ = 0;
 };
 
-class CHandOverConnection : public QObject {
+class HandOverConnection : public QObject {
   Q_OBJECT
  public:
   /// Takes over `socket` (it becomes a child of this object); counts as one of
   /// `load`'s clients, with the bytes it holds, until it is destroyed.
-  CHandOverConnection(QLocalSocket* socket, std::shared_ptr<HandOverLoad> load, QObject* parent = nullptr);
-  ~CHandOverConnection() override;
+  HandOverConnection(QLocalSocket* socket, std::shared_ptr<HandOverLoad> load, QObject* parent = nullptr);
+  ~HandOverConnection() override;
 
  signals:
   /// A complete message body was read and answered.

@@ -12,14 +12,14 @@ constexpr int kConnectProbeMs = 500;
 
 }  // namespace
 
-CInstanceServer::CInstanceServer(QString socketPath, QObject* parent)
+InstanceServer::InstanceServer(QString socketPath, QObject* parent)
     : QObject(parent), socketPath_(socketPath.isEmpty() ? ChannelSocketPath() : std::move(socketPath)) {
-  connect(&server_, &QLocalServer::newConnection, this, &CInstanceServer::acceptConnections);
+  connect(&server_, &QLocalServer::newConnection, this, &InstanceServer::acceptConnections);
 }
 
-CInstanceServer::~CInstanceServer() { server_.close(); }
+InstanceServer::~InstanceServer() { server_.close(); }
 
-CInstanceServer::Claim CInstanceServer::ClaimInstance() {
+InstanceServer::Claim InstanceServer::ClaimInstance() {
   if (socketPath_.isEmpty()) return Claim::Failed;
   // The lock is held for the whole run; a lock left by a process that died is
   // recognised by its process id and taken over.
@@ -41,7 +41,7 @@ CInstanceServer::Claim CInstanceServer::ClaimInstance() {
   return server_.listen(socketPath_) ? Claim::Owned : Claim::Failed;
 }
 
-bool CInstanceServer::AnotherInstanceAnswers() const {
+bool InstanceServer::AnotherInstanceAnswers() const {
   QLocalSocket probe;
   probe.connectToServer(socketPath_);
   const bool answered = probe.waitForConnected(kConnectProbeMs);
@@ -49,15 +49,15 @@ bool CInstanceServer::AnotherInstanceAnswers() const {
   return answered;
 }
 
-void CInstanceServer::acceptConnections() {
+void InstanceServer::acceptConnections() {
   while (QLocalSocket* socket = server_.nextPendingConnection()) {
     if (load_->Full()) {  // too many unfinished hand-overs: this one is dropped at once
       socket->abort();
       socket->deleteLater();
       continue;
     }
-    auto* connection = new CHandOverConnection(socket, load_, this);
-    connect(connection, &CHandOverConnection::messageRead, this, &CInstanceServer::messageReceived);
+    auto* connection = new HandOverConnection(socket, load_, this);
+    connect(connection, &HandOverConnection::messageRead, this, &InstanceServer::messageReceived);
   }
 }
 

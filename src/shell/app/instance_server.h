@@ -15,14 +15,14 @@
 
 namespace ovelin {
 
-class CInstanceServer : public QObject {
+class InstanceServer : public QObject {
   Q_OBJECT
  public:
   enum class Claim { Owned, OtherRunning, Failed };
 
   /// `socketPath` empty: the per-user default (ChannelSocketPath()).
-  explicit CInstanceServer(QString socketPath = {}, QObject* parent = nullptr);
-  ~CInstanceServer() override;
+  explicit InstanceServer(QString socketPath = {}, QObject* parent = nullptr);
+  ~InstanceServer() override;
 
   /// Takes the lock beside the socket and listens. OtherRunning when another
   /// instance holds the lock or answers on the socket; Failed when no channel

@@ -43,7 +43,7 @@ CKivApp::~CKivApp() = default;
 
 bool CKivApp::InitInstance() {
   // A second start ends here, before it has touched anything.
-  if (instance_.ClaimInstance() == CInstanceServer::Claim::OtherRunning) {
+  if (instance_.ClaimInstance() == InstanceServer::Claim::OtherRunning) {
     exitCode_ = 0;
     return false;
   }
@@ -116,7 +116,7 @@ void CKivApp::RefreshBackup() {
 
 void CKivApp::CreateMainFrame() {
   mainFrame_ = std::make_unique<CMainFrame>(store_);
-  connect(&instance_, &CInstanceServer::messageReceived, mainFrame_.get(), &CMainFrame::onPipeMessage);
+  connect(&instance_, &InstanceServer::messageReceived, mainFrame_.get(), &CMainFrame::onPipeMessage);
   mainFrame_->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
   mainFrame_->resize(1100, 720);
   mainFrame_->show();

@@ -43,7 +43,7 @@ class CKivApp : public QObject {
   StartOptions options_;
   CFileSetStore store_;
   DataFileLock writerLock_;
-  CInstanceServer instance_;
+  InstanceServer instance_;
   std::unique_ptr<CMainFrame> mainFrame_;
   int exitCode_ = 0;
 };

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "shell/app/about_dlg.h"
+#include "shell/app/about_dialog.h"
 #include "shell/app/help_page.h"
 #include "shell/app/message_box.h"
 #include "shell/app/product_info.h"
@@ -118,7 +118,7 @@ void CMainFrame::openHelp() {
 void CMainFrame::openHomePage() { QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePageUrl))); }
 
 void CMainFrame::showAbout() {
-  CAboutDlg dialog(this);
+  AboutDialog dialog(this);
   dialog.exec();
 }
 

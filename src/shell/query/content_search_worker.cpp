@@ -2,14 +2,14 @@
 
 namespace ovelin {
 
-CContentSearchWorker::CContentSearchWorker(QObject* parent) : QObject(parent) {}
+ContentSearchWorker::ContentSearchWorker(QObject* parent) : QObject(parent) {}
 
-CContentSearchWorker::~CContentSearchWorker() {
+ContentSearchWorker::~ContentSearchWorker() {
   Cancel();
   pool_.waitForDone();  // a stopped search ends promptly: running converters are killed
 }
 
-void CContentSearchWorker::Start(ContentSearchJob job, DoneFunction done) {
+void ContentSearchWorker::Start(ContentSearchJob job, DoneFunction done) {
   Cancel();
   auto run = std::make_shared<Run>();
   current_ = run;
@@ -27,20 +27,20 @@ void CContentSearchWorker::Start(ContentSearchJob job, DoneFunction done) {
   });
 }
 
-void CContentSearchWorker::Deliver(const std::shared_ptr<Run>& run, const std::shared_ptr<ItemList>& items,
+void ContentSearchWorker::Deliver(const std::shared_ptr<Run>& run, const std::shared_ptr<ItemList>& items,
                                    const DoneFunction& done) {
   if (run != current_) return;  // cancelled or replaced meanwhile
   current_.reset();
   done(std::move(*items));
 }
 
-void CContentSearchWorker::Cancel() {
+void ContentSearchWorker::Cancel() {
   if (!current_) return;
   current_->stop.request_stop();
   current_.reset();
 }
 
-std::pair<size_t, size_t> CContentSearchWorker::Progress() const {
+std::pair<size_t, size_t> ContentSearchWorker::Progress() const {
   if (!current_) return {0, 0};
   return {current_->done.load(), current_->total.load()};
 }

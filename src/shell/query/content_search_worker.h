@@ -17,14 +17,14 @@
 
 namespace ovelin {
 
-class CContentSearchWorker : public QObject {
+class ContentSearchWorker : public QObject {
   Q_OBJECT
  public:
   using DoneFunction = std::function<void(ItemList)>;
 
-  explicit CContentSearchWorker(QObject* parent = nullptr);
+  explicit ContentSearchWorker(QObject* parent = nullptr);
   /// Stops a running search and waits until its thread has ended.
-  ~CContentSearchWorker() override;
+  ~ContentSearchWorker() override;
 
   /// Starts stage two of `job`; `done` receives the narrowed, ranked items on this
   /// object's thread unless the search is cancelled or replaced first.

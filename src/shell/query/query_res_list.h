@@ -42,7 +42,7 @@ class CQueryResList : public QTableView {
   /// After a keyword search the rows are sorted by rank, highest first.
   void Draw(int grouping);
 
-  const CResultModel& Model() const { return model_; }
+  const ResultModel& Model() const { return model_; }
   /// The selected rows that are items (group rows left out), in row order.
   std::vector<const ResultRow*> SelectedItemRows() const;
   /// The column sorted by and its direction; -1 when unsorted.
@@ -88,7 +88,7 @@ class CQueryResList : public QTableView {
   void SendPreview();
 
   CFileSetStore& store_;
-  CResultModel model_;
+  ResultModel model_;
   std::shared_ptr<const ItemList> result_;
   QStringList grouping_;
   bool ranked_ = false;

@@ -17,16 +17,16 @@ QIcon RowIcon(const ResultRow& row) {
 
 }  // namespace
 
-CResultModel::CResultModel(QObject* parent) : QAbstractTableModel(parent) {}
+ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void CResultModel::SetRows(std::vector<ResultRow> rows, std::vector<ResultColumn> columns) {
+void ResultModel::SetRows(std::vector<ResultRow> rows, std::vector<ResultColumn> columns) {
   beginResetModel();
   rows_ = std::move(rows);
   columns_ = std::move(columns);
   endResetModel();
 }
 
-void CResultModel::SortBy(int section, bool ascending) {
+void ResultModel::SortBy(int section, bool ascending) {
   if (section < 0 || section >= columnCount()) return;
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const std::vector<size_t> order = SortedRowOrder(rows_, columns_[static_cast<size_t>(section)], ascending);
@@ -48,22 +48,22 @@ void CResultModel::SortBy(int section, bool ascending) {
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-int CResultModel::SectionOf(ResultColumn column) const {
+int ResultModel::SectionOf(ResultColumn column) const {
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (columns_[i] == column) return static_cast<int>(i);
   }
   return -1;
 }
 
-int CResultModel::rowCount(const QModelIndex& parent) const {
+int ResultModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int CResultModel::columnCount(const QModelIndex& parent) const {
+int ResultModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QVariant CResultModel::DisplayText(const ResultRow& row, ResultColumn column) const {
+QVariant ResultModel::DisplayText(const ResultRow& row, ResultColumn column) const {
   switch (column) {
     case ResultColumn::Name: return row.name;
     case ResultColumn::Type: return row.typeText;
@@ -74,7 +74,7 @@ QVariant CResultModel::DisplayText(const ResultRow& row, ResultColumn column) co
   return {};
 }
 
-QVariant CResultModel::data(const QModelIndex& index, int role) const {
+QVariant ResultModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   const ResultRow& row = Row(index.row());
   const ResultColumn column = columns_[static_cast<size_t>(index.column())];
@@ -93,7 +93,7 @@ QVariant CResultModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-QVariant CResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   const ResultColumn column = columns_[static_cast<size_t>(section)];
   if (role == Qt::DisplayRole) return ColumnTitle(column);

@@ -10,10 +10,10 @@
 
 namespace ovelin {
 
-class CResultModel : public QAbstractTableModel {
+class ResultModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  explicit CResultModel(QObject* parent = nullptr);
+  explicit ResultModel(QObject* parent = nullptr);
 
   /// Replaces the rows and columns; no sort column afterwards.
   void SetRows(std::vector<ResultRow> rows, std::vector<ResultColumn> columns);

@@ -25,7 +25,7 @@
 namespace ovelin {
 
 CRightView::CRightView(CFileSetStore& store, QWidget* parent)
-    : QWidget(parent), store_(store), worker_(new CContentSearchWorker(this)) {
+    : QWidget(parent), store_(store), worker_(new ContentSearchWorker(this)) {
   setAccessibleName(tr("查询面板"));
   setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);

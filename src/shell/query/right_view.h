@@ -31,7 +31,7 @@ class CFileSetStore;
 class CheckResult;
 class CQueryExpEdit;
 class CQueryResList;
-class CContentSearchWorker;
+class ContentSearchWorker;
 struct EvaluationResult;
 
 class CRightView : public QWidget {
@@ -162,7 +162,7 @@ class CRightView : public QWidget {
   QProgressBar* searchBar_ = nullptr;
   QPushButton* cancel_ = nullptr;
   CQueryResList* list_ = nullptr;
-  CContentSearchWorker* worker_ = nullptr;
+  ContentSearchWorker* worker_ = nullptr;
   QTimer progressTimer_;
 };
 

@@ -6,7 +6,7 @@
 
 namespace ovelin {
 
-CDlgPanelPigConf::CDlgPanelPigConf(QWidget* parent) : CDlgConfigPanel(parent) {
+CDlgPanelPigConf::CDlgPanelPigConf(QWidget* parent) : ConfigPanel(parent) {
   auto* group = new QGroupBox(tr("归档选项"), this);
   QCheckBox* autoBelong =
       AddBox(tr("采用当前检索结果设置归档项目的隶属集"), "Pigeonhole", "DragDropPigAutoBelong", true);

@@ -1,11 +1,11 @@
 #pragma once
 // CDlgPanelPigConf: the archiving page of the settings dialog.
 
-#include "shell/settings/dlg_config_panel.h"
+#include "shell/settings/config_panel.h"
 
 namespace ovelin {
 
-class CDlgPanelPigConf : public CDlgConfigPanel {
+class CDlgPanelPigConf : public ConfigPanel {
   Q_OBJECT
  public:
   explicit CDlgPanelPigConf(QWidget* parent = nullptr);

@@ -15,7 +15,7 @@ const std::string kSection = "KeywordsSearch";
 
 }  // namespace
 
-CDlgPanelSearchConf::CDlgPanelSearchConf(QWidget* parent) : CDlgConfigPanel(parent) {
+CDlgPanelSearchConf::CDlgPanelSearchConf(QWidget* parent) : ConfigPanel(parent) {
   auto* group = new QGroupBox(tr("搜索分量"), this);
   auto* title = Named(new QLabel(tr("关键字搜索选项:"), group), tr("关键字搜索选项"));
   QFont titleFont = title->font();

@@ -1,11 +1,11 @@
 #pragma once
 // CDlgPanelSearchConf: the keyword search page of the settings dialog.
 
-#include "shell/settings/dlg_config_panel.h"
+#include "shell/settings/config_panel.h"
 
 namespace ovelin {
 
-class CDlgPanelSearchConf : public CDlgConfigPanel {
+class CDlgPanelSearchConf : public ConfigPanel {
   Q_OBJECT
  public:
   explicit CDlgPanelSearchConf(QWidget* parent = nullptr);

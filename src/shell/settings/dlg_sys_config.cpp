@@ -25,7 +25,7 @@ constexpr PageEntry kPages[] = {
     {"Pigeonhole", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "归档"), "Root"},
 };
 
-CDlgConfigPanel* CreatePage(std::string_view key, QWidget* parent) {
+ConfigPanel* CreatePage(std::string_view key, QWidget* parent) {
   if (key == "KeywordsSearch") return new CDlgPanelSearchConf(parent);
   if (key == "Pigeonhole") return new CDlgPanelPigConf(parent);
   return nullptr;
@@ -67,7 +67,7 @@ CDlgSysConfig::CDlgSysConfig(CFileSetStore& store, QWidget* parent)
 
 void CDlgSysConfig::showPage(QTreeWidgetItem* item) {
   if (!item) return;
-  CDlgConfigPanel* next = CreatePage(item->data(0, Qt::UserRole).toString().toStdString(), this);
+  ConfigPanel* next = CreatePage(item->data(0, Qt::UserRole).toString().toStdString(), this);
   if (!next) return;  // the top entry keeps the page shown
   if (page_) {
     page_->WriteTo(config_);

@@ -13,7 +13,7 @@ class QVBoxLayout;
 namespace ovelin {
 
 class CFileSetStore;
-class CDlgConfigPanel;
+class ConfigPanel;
 
 class CDlgSysConfig : public QDialog {
   Q_OBJECT
@@ -21,7 +21,7 @@ class CDlgSysConfig : public QDialog {
   explicit CDlgSysConfig(CFileSetStore& store, QWidget* parent = nullptr);
 
   /// The page shown now (null when none).
-  CDlgConfigPanel* CurrentPage() const { return page_; }
+  ConfigPanel* CurrentPage() const { return page_; }
   /// The page tree ("Ovelin设置" with "关键字搜索" and "归档").
   QTreeWidget* PageTree() const { return pages_; }
 
@@ -37,7 +37,7 @@ class CDlgSysConfig : public QDialog {
   ConfigCopy config_;
   QTreeWidget* pages_;
   QVBoxLayout* pageArea_;
-  CDlgConfigPanel* page_ = nullptr;
+  ConfigPanel* page_ = nullptr;
 };
 
 }  // namespace ovelin

@@ -19,7 +19,7 @@
 namespace ovelin {
 
 CEntityTreeView::CEntityTreeView(CFileSetStore& store, QWidget* parent)
-    : CSetTreeWidget(store, true, parent), setIcon_(AppIcon(IconId::FileSet)), menu_(new QMenu(this)) {
+    : SetTreeWidget(store, true, parent), setIcon_(AppIcon(IconId::FileSet)), menu_(new QMenu(this)) {
   setAccessibleName(tr("实体文件集"));
   setRootIsDecorated(true);
   setExpandsOnDoubleClick(false);

@@ -15,7 +15,7 @@ namespace ovelin {
 class CFileSetStore;
 struct SetDialogData;
 
-class CEntityTreeView : public CSetTreeWidget {
+class CEntityTreeView : public SetTreeWidget {
   Q_OBJECT
  public:
   explicit CEntityTreeView(CFileSetStore& store, QWidget* parent = nullptr);

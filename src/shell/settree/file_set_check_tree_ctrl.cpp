@@ -20,7 +20,7 @@
 namespace ovelin {
 
 CFileSetCheckTreeCtrl::CFileSetCheckTreeCtrl(CFileSetStore& store, QWidget* parent)
-    : CSetTreeWidget(store, false, parent) {
+    : SetTreeWidget(store, false, parent) {
   setAccessibleName(tr("父文件集"));
   connect(this, &QTreeWidget::itemChanged, this, &CFileSetCheckTreeCtrl::synchroniseCheck);
 }

@@ -15,7 +15,7 @@ namespace ovelin {
 
 class CFileSetStore;
 
-class CFileSetCheckTreeCtrl : public CSetTreeWidget {
+class CFileSetCheckTreeCtrl : public SetTreeWidget {
   Q_OBJECT
  public:
   explicit CFileSetCheckTreeCtrl(CFileSetStore& store, QWidget* parent = nullptr);

@@ -98,7 +98,7 @@ bool SelectNextContaining(QTreeWidget* tree, const QString& text) {
   const QTreeWidgetItem* start = tree->currentItem() ? tree->currentItem() : tree->topLevelItem(0);
   QTreeWidgetItem* found = start ? FindNextContaining(start, text) : nullptr;
   if (!found) {
-    ShowInformation(tree, QCoreApplication::translate("ovelin::CSetTreeWidget", "没有找到对应项！"));
+    ShowInformation(tree, QCoreApplication::translate("ovelin::SetTreeWidget", "没有找到对应项！"));
     return false;
   }
   ExpandAncestors(found);

@@ -25,22 +25,22 @@ bool ChildrenBuilt(const QTreeWidgetItem* item) { return item->data(0, kChildren
 
 }  // namespace
 
-CSetTreeWidget::CSetTreeWidget(CFileSetStore& store, bool sorted, QWidget* parent)
+SetTreeWidget::SetTreeWidget(CFileSetStore& store, bool sorted, QWidget* parent)
     : QTreeWidget(parent), store_(store), sorted_(sorted) {
   setHeaderHidden(true);
   setColumnCount(1);
-  connect(this, &QTreeWidget::itemExpanded, this, &CSetTreeWidget::FillChildren);
+  connect(this, &QTreeWidget::itemExpanded, this, &SetTreeWidget::FillChildren);
 }
 
-void CSetTreeWidget::PrepareItem(QTreeWidgetItem*) {}
+void SetTreeWidget::PrepareItem(QTreeWidgetItem*) {}
 
-NameList CSetTreeWidget::ChildSets(const std::string& name) const {
+NameList SetTreeWidget::ChildSets(const std::string& name) const {
   NameList children = store_.GetChilds(name);
   if (sorted_) std::stable_sort(children.begin(), children.end(), NameLess);
   return children;
 }
 
-QTreeWidgetItem* CSetTreeWidget::AddChild(QTreeWidgetItem* parent, const QString& name) {
+QTreeWidgetItem* SetTreeWidget::AddChild(QTreeWidgetItem* parent, const QString& name) {
   QTreeWidgetItem* item = nullptr;
   if (!parent) {
     item = new QTreeWidgetItem(this, QStringList{name});
@@ -55,7 +55,7 @@ QTreeWidgetItem* CSetTreeWidget::AddChild(QTreeWidgetItem* parent, const QString
   return item;
 }
 
-QTreeWidgetItem* CSetTreeWidget::BuildRoot() {
+QTreeWidgetItem* SetTreeWidget::BuildRoot() {
   clear();
   const std::string root = store_.GetRootName();
   if (root.empty()) return nullptr;
@@ -64,7 +64,7 @@ QTreeWidgetItem* CSetTreeWidget::BuildRoot() {
   return item;
 }
 
-void CSetTreeWidget::FillChildren(QTreeWidgetItem* item) {
+void SetTreeWidget::FillChildren(QTreeWidgetItem* item) {
   if (!item || ChildrenBuilt(item)) return;
   item->setData(0, kChildrenBuiltRole, true);
   item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
@@ -74,7 +74,7 @@ void CSetTreeWidget::FillChildren(QTreeWidgetItem* item) {
   }
 }
 
-QTreeWidgetItem* CSetTreeWidget::ChildNamed(QTreeWidgetItem* item, const QString& name) {
+QTreeWidgetItem* SetTreeWidget::ChildNamed(QTreeWidgetItem* item, const QString& name) {
   FillChildren(item);
   for (int i = 0; i < item->childCount(); ++i) {
     if (item->child(i)->text(0) == name) return item->child(i);
@@ -82,7 +82,7 @@ QTreeWidgetItem* CSetTreeWidget::ChildNamed(QTreeWidgetItem* item, const QString
   return nullptr;
 }
 
-QTreeWidgetItem* CSetTreeWidget::RevealSet(const QString& name) {
+QTreeWidgetItem* SetTreeWidget::RevealSet(const QString& name) {
   const NameList paths = store_.GetPathsFromRoot(ToStd(name), 1);
   QTreeWidgetItem* at = topLevelItem(0);
   if (paths.empty() || !at) return nullptr;
@@ -94,7 +94,7 @@ QTreeWidgetItem* CSetTreeWidget::RevealSet(const QString& name) {
   return at;
 }
 
-bool CSetTreeWidget::SelectSet(const QString& name) {
+bool SetTreeWidget::SelectSet(const QString& name) {
   QTreeWidgetItem* item = RevealSet(name);
   if (!item) return false;
   setCurrentItem(item);
@@ -102,7 +102,7 @@ bool CSetTreeWidget::SelectSet(const QString& name) {
   return true;
 }
 
-NameList CSetTreeWidget::SetsInTreeOrder() const {
+NameList SetTreeWidget::SetsInTreeOrder() const {
   // Depth first from the root, children in the tree's order; a set counts where
   // the walk first meets it.
   NameList order;
@@ -121,7 +121,7 @@ NameList CSetTreeWidget::SetsInTreeOrder() const {
   return order;
 }
 
-bool CSetTreeWidget::FindNext(const QString& text) {
+bool SetTreeWidget::FindNext(const QString& text) {
   const NameList order = SetsInTreeOrder();
   auto at = order.begin();
   if (currentItem()) at = std::find(order.begin(), order.end(), ToStd(currentItem()->text(0)));
@@ -135,7 +135,7 @@ bool CSetTreeWidget::FindNext(const QString& text) {
   return true;
 }
 
-QList<QTreeWidgetItem*> CSetTreeWidget::ShowUnderParents(const QString& name, const NameList& parents) {
+QList<QTreeWidgetItem*> SetTreeWidget::ShowUnderParents(const QString& name, const NameList& parents) {
   QList<QTreeWidgetItem*> shown;
   for (const auto& parent : parents) {
     for (QTreeWidgetItem* occurrence : ItemsNamed(this, ToQ(parent))) {

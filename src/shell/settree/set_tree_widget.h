@@ -1,5 +1,5 @@
 #pragma once
-// CSetTreeWidget: what the trees of sets share. The set graph unfolds into a
+// SetTreeWidget: what the trees of sets share. The set graph unfolds into a
 // tree in which a set appears under each of its parents, which can make
 // exponentially many items; so an item's children are built only when the item
 // is first expanded (or a path through it is revealed). Until then an item whose
@@ -16,11 +16,11 @@ namespace ovelin {
 
 class CFileSetStore;
 
-class CSetTreeWidget : public QTreeWidget {
+class SetTreeWidget : public QTreeWidget {
   Q_OBJECT
  public:
   /// `sorted`: children in name order; otherwise in the order the store lists them.
-  CSetTreeWidget(CFileSetStore& store, bool sorted, QWidget* parent = nullptr);
+  SetTreeWidget(CFileSetStore& store, bool sorted, QWidget* parent = nullptr);
 
   /// Empties the tree and builds the root set's item and its children; null
   /// when the document has no root set.

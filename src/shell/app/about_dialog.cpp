@@ -1,4 +1,4 @@
-#include "shell/app/about_dlg.h"
+#include "shell/app/about_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,7 +11,7 @@
 
 namespace ovelin {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("关于 Ovelin"));
   auto* icon = new QLabel(this);
   icon->setPixmap(AppIcon(IconId::Application).pixmap(48, 48));

@@ -14,10 +14,10 @@ namespace ovelin {
 
 class ConfigCopy;
 
-class CDlgConfigPanel : public QWidget {
+class ConfigPanel : public QWidget {
   Q_OBJECT
  public:
-  explicit CDlgConfigPanel(QWidget* parent = nullptr);
+  explicit ConfigPanel(QWidget* parent = nullptr);
 
   /// Ticks each box whose value reads "true" in any letter case.
   void ReadFrom(const ConfigCopy& config);

@@ -1,4 +1,4 @@
-#include "shell/settings/dlg_config_panel.h"
+#include "shell/settings/config_panel.h"
 
 #include <QCheckBox>
 
@@ -6,9 +6,9 @@
 
 namespace ovelin {
 
-CDlgConfigPanel::CDlgConfigPanel(QWidget* parent) : QWidget(parent) {}
+ConfigPanel::ConfigPanel(QWidget* parent) : QWidget(parent) {}
 
-QCheckBox* CDlgConfigPanel::AddBox(const QString& text, const std::string& section, const std::string& key,
+QCheckBox* ConfigPanel::AddBox(const QString& text, const std::string& section, const std::string& key,
                                    bool visible) {
   auto* box = new QCheckBox(text, this);
   box->setAccessibleName(text);
@@ -17,7 +17,7 @@ QCheckBox* CDlgConfigPanel::AddBox(const QString& text, const std::string& secti
   return box;
 }
 
-void CDlgConfigPanel::ReadFrom(const ConfigCopy& config) {
+void ConfigPanel::ReadFrom(const ConfigCopy& config) {
   // Letter case is ignored as every reader of the configuration ignores it, so
   // that "TRUE" is not shown as off and then written back as "false".
   for (const Binding& binding : bindings_) {
@@ -26,7 +26,7 @@ void CDlgConfigPanel::ReadFrom(const ConfigCopy& config) {
   }
 }
 
-void CDlgConfigPanel::WriteTo(ConfigCopy& config) const {
+void ConfigPanel::WriteTo(ConfigCopy& config) const {
   for (const Binding& binding : bindings_) {
     config.Set(binding.section, binding.key, binding.box->isChecked() ? "true" : "false");
   }
