@@ -162,8 +162,6 @@ constexpr std::array kEntries = {
           "No set of {2} or their ancestors defines the property \"{1}\""},
     // The filing engine words how a value misses a set's range; {1} is its sentence.
     Entry{MessageId::ValueOutOfRange, "value-out-of-range", "{1}", "{1}"},
-    Entry{MessageId::PropertyAssignmentMalformed, "property-assignment-malformed", "--prop 应为 名称=值，而不是\"{1}\"",
-          "--prop takes NAME=VALUE, not \"{1}\""},
     Entry{MessageId::NothingToChange, "nothing-to-change", "请给出 --name、--description、--prop 或 --sets 中的至少一项",
           "Give at least one of --name, --description, --prop or --sets"},
     Entry{MessageId::MoveFailed, "move-failed", "移动文件失败:\n{1}", "Moving the file failed:\n{1}"},

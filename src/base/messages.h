@@ -124,7 +124,6 @@ enum class MessageId {
   PropertyTypesDiffer,
   ItemPropertyUndefined,
   ValueOutOfRange,
-  PropertyAssignmentMalformed,
   NothingToChange,
   // Archiving and deleting: the engines' failures and the command line's.
   MoveFailed,

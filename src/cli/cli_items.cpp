@@ -41,10 +41,10 @@ int Show(CliContext& context, const ParsedArgs& args) {
   return kExitOk;
 }
 
-// "NAME=VALUE" as (NAME, VALUE); nothing without "=" or with an empty name.
+// "NAME=VALUE" as (NAME, VALUE); nothing without "=" or with a name no property can have.
 std::optional<std::pair<std::string, std::string>> PropertyAssignment(const std::string& option) {
   const size_t equals = option.find('=');
-  if (equals == std::string::npos || equals == 0) return std::nullopt;
+  if (equals == std::string::npos || !IsValidName(option.substr(0, equals))) return std::nullopt;
   return std::pair{option.substr(0, equals), option.substr(equals + 1)};
 }
 
@@ -58,7 +58,7 @@ int ReadEdit(const ParsedArgs& args, ItemEdit& edit) {
   if (auto sets = args.Last("--sets")) edit.sets = SplitNames(*sets);
   for (const auto& option : args.All("--prop")) {
     auto assignment = PropertyAssignment(option);
-    if (!assignment) return Report({MessageId::PropertyAssignmentMalformed, MessageId::None, {option}}, kExitUsage);
+    if (!assignment) return Report({MessageId::PropOptionNeedsNameValue, MessageId::None, {option}}, kExitUsage);
     edit.values.push_back(std::move(*assignment));
   }
   return kExitOk;

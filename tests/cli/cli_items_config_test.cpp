@@ -53,7 +53,7 @@ TEST_F(CliItemsConfigTest, ItemSetRefusesWithAReasonAndSavesNothing) {
       {{"--sets", "Licenses"}, 1, "修改项目失败!\n属性Year的值2024高于文件集Licenses的上限2020\n"},
       {{"--name", " "}, 1, "修改项目失败!\n名称不能为空\n"},
       {{}, 2, "请给出 --name、--description、--prop 或 --sets 中的至少一项\n"},
-      {{"--prop", "Year"}, 2, "--prop 应为 名称=值，而不是\"Year\"\n"},
+      {{"--prop", "Year"}, 2, "--prop 需要 NAME=VALUE，NAME 为属性名：Year\n"},
   };
   for (const auto& [options, exitCode, err] : cases) {
     SCOPED_TRACE(err);
