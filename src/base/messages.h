@@ -158,7 +158,6 @@ enum class MessageId {
   EmptyUrl,
   OptionsExclude,
   NoItemWithPath,
-  FolderNotRemoved,
   // The command line's usage errors, its data folder and lock, and batches.
   UsageNoCommand,
   UsageUnknownCommand,

@@ -1,14 +1,17 @@
 // The archive command: moves files into the store paths of their sets and records
 // them, through the archiving engine, without a dialog.
 
+#include <algorithm>
 #include <filesystem>
 
+#include "base/messages.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_filing_batch.h"
 #include "cli/cli_filing_progress.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "filing/archive_engine.h"
+#include "filing/planning_environment.h"
 #include "filing/url_parts.h"
 #include "store/set_checks.h"
 
@@ -24,7 +27,7 @@ int ChooseErrorAnswer(const ParsedArgs& args, ErrorChoice& answer) {
   } else if (choice == "abort") {
     answer = ErrorChoice::Abort;
   } else {
-    return Fail(kExitUsage, "--on-error takes ignore or abort, not " + choice);
+    return Fail(kExitUsage, MessageText(MessageId::OnErrorChoice, {choice}));
   }
   return kExitOk;
 }
@@ -33,9 +36,9 @@ int ChooseErrorAnswer(const ParsedArgs& args, ErrorChoice& answer) {
 int CheckItemOptionsHaveTargets(const ParsedArgs& args) {
   if (!args.positionals.empty()) return kExitOk;
   for (const char* option : kItemOptions) {
-    if (args.Has(option)) return Fail(kExitUsage, std::string(option) + " applies to TARGETs, and none was given");
+    if (args.Has(option)) return Fail(kExitUsage, MessageText(MessageId::ItemOptionWithoutTargets, {option}));
   }
-  if (!args.Has("--batch")) return Fail(kExitUsage, "nothing to archive: give TARGETs or --batch FILE");
+  if (!args.Has("--batch")) return Fail(kExitUsage, MessageText(MessageId::NothingToArchive));
   return kExitOk;
 }
 
@@ -43,8 +46,8 @@ int ReadBatch(const ParsedArgs& args, PigeonholeBatch& batch) {
   const auto file = args.Last("--batch");
   if (!file) return kExitOk;
   const auto text = ReadInputText(*file);
-  if (!text) return Fail(kExitFailed, "cannot read " + *file);
-  return AppendJsonRecords(*text, *file == "-" ? "the batch on stdin" : *file, batch);
+  if (!text) return Fail(kExitFailed, MessageText(MessageId::BatchUnreadable, {*file}));
+  return AppendJsonRecords(*text, *file == "-" ? MessageText(MessageId::BatchOnStdin) : *file, batch);
 }
 
 // A local path typed on the command line that names nothing is a typing error;
@@ -54,7 +57,7 @@ int CheckLocalTargetsExist(const ParsedArgs& args) {
     if (!IsLocalTarget(target)) continue;
     std::error_code ec;
     if (!std::filesystem::exists(std::filesystem::symlink_status(NormalLocalPath(target), ec))) {
-      return Fail(kExitFailed, "no such file or folder: " + target);
+      return Fail(kExitFailed, MessageText(MessageId::NoSuchTarget, {target}));
     }
   }
   return kExitOk;
@@ -116,7 +119,7 @@ int CountUnplaced(const ArchiveResult& result) {
   int unplaced = 0;
   for (const auto& item : result.items) {
     if (item.status != ArchiveStatus::Unplaced) continue;
-    Warn("not archived: " + item.oldUrl + ": " + item.reason);
+    Warn(MessageText(MessageId::NotArchived, {item.oldUrl, item.reason}));
     ++unplaced;
   }
   return unplaced;
@@ -126,13 +129,21 @@ int CountUnplaced(const ArchiveResult& result) {
 // recorded, and goes back at the next change.
 void WarnUnrecorded(const ArchiveResult& result) {
   for (const auto& item : result.items) {
-    if (item.status == ArchiveStatus::Moved) Warn("moved but not recorded, to be moved back: " + item.newUrl);
+    if (item.status == ArchiveStatus::Moved) Warn(MessageText(MessageId::MovedNotRecorded, {item.newUrl}));
   }
 }
 
-void PrintArchived(const CliContext& context, const ArchiveResult& result) {
+// A dry run's line: the real run's, then the status and the reason the item
+// would be left (on one line), or the sets that would hold it.
+std::string PlannedLine(const ArchivedItem& item) {
+  std::string detail = item.reason.empty() ? JoinNames(item.sets) : item.reason;
+  std::replace(detail.begin(), detail.end(), '\n', ' ');
+  return item.oldUrl + "\t" + item.newUrl + "\t" + StatusName(item.status) + "\t" + detail;
+}
+
+void PrintArchived(const CliContext& context, const ArchiveResult& result, bool dryRun) {
   if (!context.json()) {
-    for (const auto& item : result.items) PrintLine(item.oldUrl + "\t" + item.newUrl);
+    for (const auto& item : result.items) PrintLine(dryRun ? PlannedLine(item) : item.oldUrl + "\t" + item.newUrl);
     return;
   }
   Json items = Json::array();
@@ -155,23 +166,23 @@ int Run(CliContext& context, const ParsedArgs& args) {
   const size_t firstTarget = batch.size();
   if (int rc = AppendTargetRecords(args, batch); rc != kExitOk) return rc;
   if (int rc = CheckLocalTargetsExist(args); rc != kExitOk) return rc;
-  if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
+  const bool dryRun = args.Has(kDryRunOption);
+  if (int rc = dryRun ? context.OpenForReading() : context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = CheckRecordSets(store, batch); rc != kExitOk) return rc;
   if (int rc = CheckTargetProperties(store, batch, firstTarget); rc != kExitOk) return rc;
   CompleteTargetValues(store, batch, firstTarget);
 
   CliFilingProgress progress(answer);
-  const ArchiveResult result = Archive(store, batch, &progress);
-  PrintArchived(context, result);
+  const ArchiveResult result = Archive(store, batch, &progress, dryRun ? PlanningEnvironment() : FilingEnvironment{});
+  PrintArchived(context, result, dryRun);
   const int unplaced = CountUnplaced(result);
   if (result.aborted) {
-    Warn("archiving stopped after " + std::to_string(result.items.size()) + " of " + std::to_string(batch.size()) +
-         " items");
+    Warn(MessageText(MessageId::ArchivingStopped, {std::to_string(result.items.size()), std::to_string(batch.size())}));
   }
-  if (!result.saved) {
+  if (!result.saved && !dryRun) {
     WarnUnrecorded(result);
-    return Fail(kExitFailed, "cannot save the data file " + store.GetDataFilePath());
+    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {store.GetDataFilePath()}));
   }
   return progress.errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
 }
@@ -182,7 +193,7 @@ std::vector<Command> ArchiveCommands() {
   return {
       {"archive", "",
        "[--batch FILE] [--name N] [--description D] [--set S]... [--store-set S] [--base PATH] "
-       "[--prop NAME=VALUE]... [--on-error ignore|abort] [TARGET...]",
+       "[--prop NAME=VALUE]... [--on-error ignore|abort] [-r | --whole] [--dry-run] [TARGET...]",
        "Moves files into the store path of a set and records them in their sets.",
        {{"--batch", true},
         {"--name", true},
@@ -191,7 +202,11 @@ std::vector<Command> ArchiveCommands() {
         {"--store-set", true},
         {"--base", true},
         {"--prop", true},
-        {"--on-error", true}},
+        {"--on-error", true},
+        {kRecursiveShortOption, false},
+        {kRecursiveOption, false},
+        {kWholeOption, false},
+        {kDryRunOption, false}},
        0,
        kAnyCount,
        Run,
@@ -204,6 +219,9 @@ std::vector<Command> ArchiveCommands() {
        "initial value). An item that fits none of its sets is neither moved nor recorded (an\n"
        "earlier record of it stays); it is reported on stderr with the property and the bound\n"
        "it missed, and the exit code is 1.\n"
+       "A folder TARGET needs -r/--recursive (each file below it, sub-folders included, becomes\n"
+       "an item; links to folders inside it are not followed; the folder is re-created below\n"
+       "the store path unless --base says otherwise) or --whole (the folder is one item).\n"
        "The item options apply to every TARGET;\n"
        "--name defaults to the file name, or the URL.\n"
        "--batch FILE (\"-\": stdin) reads a JSON array of records with the fields Name, Description,\n"
@@ -217,7 +235,10 @@ std::vector<Command> ArchiveCommands() {
        "a run killed before its save is undone the same way by the next command that changes the library.\n"
        "Prints one line per item: old URL, a tab, new URL (the old one again when it stayed).\n"
        "With --json: [{\"old\", \"new\", \"sets\", \"status\", \"reason\"}], status being moved,\n"
-       "recorded (not moved: a web address, no store path, already in place), unplaced or failed."},
+       "recorded (not moved: a web address, no store path, already in place), unplaced or failed.\n"
+       "--dry-run does everything but change: no file moves, the data file stays as it is. Each\n"
+       "line gains the status and the reason the item would be left, or its sets (--json as above);\n"
+       "stderr and the exit code are those of the real run."},
   };
 }
 

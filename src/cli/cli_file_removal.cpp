@@ -1,5 +1,6 @@
 #include "cli/cli_file_removal.h"
 
+#include "base/messages.h"
 #include "cli/cli_output.h"
 #include "filing/delete_items.h"
 #include "filing/url_parts.h"
@@ -11,7 +12,7 @@ FileRemoval RemovalOf(const ParsedArgs& args) {
 }
 
 void ReportKeptFile(const std::string& url, const RemovalResult& result) {
-  Warn(kDeleteFailedMessage + url);
+  Warn(MessageText(MessageId::DeleteFailed, {url}));
   if (result.outcome == RemovalOutcome::NoTrash) {
     Warn("the file is kept: its file system has no usable trash (" + result.error +
          "); " + kPermanentlyOption + " deletes it for good");

@@ -4,9 +4,11 @@
 
 #include <filesystem>
 
+#include "base/messages.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "filing/archive_records.h"
+#include "filing/item_gathering.h"
 #include "filing/url_parts.h"
 #include "store/name_list.h"
 
@@ -24,7 +26,7 @@ bool PropertyEntry(const std::string& option, std::string& entry) {
 }
 
 std::string RecordPlace(const std::string& source, size_t index) {
-  return source + ": record " + std::to_string(index + 1);
+  return MessageText(MessageId::BatchRecordPlace, {source, std::to_string(index + 1)});
 }
 
 // Reads one string field when present; false when it is there but no string.
@@ -62,26 +64,54 @@ bool IsKnownField(const std::string& key) {
 }
 
 int ReadRecord(const Json& json, const std::string& place, ITEM_PIGEONHOLE_STRUCT& record) {
-  if (!json.is_object()) return Fail(kExitUsage, place + " is not a JSON object");
+  if (!json.is_object()) return Fail(kExitUsage, MessageText(MessageId::BatchRecordNotObject, {place}));
   for (const auto& [key, value] : json.items()) {
-    if (!IsKnownField(key)) return Fail(kExitUsage, place + ": unknown field \"" + key + "\"");
+    if (!IsKnownField(key)) return Fail(kExitUsage, MessageText(MessageId::BatchUnknownField, {place, key}));
   }
   std::string* targets[] = {&record.Name,       &record.Description, &record.BelongSets,
                             &record.PigPathSet, &record.Url,         &record.BasePath};
   for (size_t i = 0; i < std::size(kStringFields); ++i) {
     if (!ReadStringField(json, kStringFields[i], *targets[i])) {
-      return Fail(kExitUsage, place + ": " + kStringFields[i] + " must be a string");
+      return Fail(kExitUsage, MessageText(MessageId::BatchFieldNotString, {place, kStringFields[i]}));
     }
   }
   if (!ReadPropertyValues(json, record.PropValueAry)) {
-    return Fail(kExitUsage, place + ": PropValueAry must be an array of \"name;value\" strings");
+    return Fail(kExitUsage, MessageText(MessageId::BatchBadPropertyValues, {place}));
   }
   // An empty Name stands for the file name; a blank one would name the item with nothing.
-  if (!record.Name.empty() && IsBlankName(record.Name)) return Fail(kExitUsage, place + ": Name is blank");
-  if (record.Url.empty()) return Fail(kExitUsage, place + ": Url is missing or empty");
+  if (!record.Name.empty() && IsBlankName(record.Name)) {
+    return Fail(kExitUsage, MessageText(MessageId::BatchNameBlank, {place}));
+  }
+  if (record.Url.empty()) return Fail(kExitUsage, MessageText(MessageId::BatchUrlMissing, {place}));
   // A bare path would be recorded as an address and never moved.
-  if (record.Url.front() == '/') return Fail(kExitUsage, place + ": Url is a local path; write it as file://" + record.Url);
+  if (record.Url.front() == '/') return Fail(kExitUsage, MessageText(MessageId::BatchUrlIsPath, {place, record.Url}));
   return kExitOk;
+}
+
+enum class FolderTargets { Refused, Walked, Whole };
+
+FolderTargets FolderTargetsOf(const ParsedArgs& args) {
+  if (args.Has(kWholeOption)) return FolderTargets::Whole;
+  if (args.Has(kRecursiveOption) || args.Has(kRecursiveShortOption)) return FolderTargets::Walked;
+  return FolderTargets::Refused;
+}
+
+int RefuseFolder(const std::string& target) {
+  return Fail(kExitUsage, MessageText(MessageId::FolderTarget, {target}), MessageText(MessageId::FolderTargetHint),
+              MessageCode(MessageId::FolderTarget));
+}
+
+// One record per file below the folder, sub-folders included, each a copy of
+// `folderRecord` with the file's URL; links to folders inside it are not followed.
+// The base path stays the folder's own, so the folder is re-created in the store.
+void AppendWalkedFiles(const std::string& folder, const ITEM_PIGEONHOLE_STRUCT& folderRecord,
+                       const std::optional<std::string>& name, PigeonholeBatch& batch) {
+  for (const ItemCandidate& file : WalkFolder(folder, true, FolderLinks::Skip)) {
+    ITEM_PIGEONHOLE_STRUCT record = folderRecord;
+    record.Url = file.url;
+    record.Name = name ? *name : file.name;
+    batch.push_back(std::move(record));
+  }
 }
 
 }  // namespace
@@ -103,16 +133,19 @@ int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch) {
   shared.PigPathSet = args.Last("--store-set").value_or("");
   for (const auto& option : args.All("--prop")) {
     std::string entry;
-    if (!PropertyEntry(option, entry)) return Fail(kExitUsage, "--prop needs NAME=VALUE with a property name: " + option);
+    if (!PropertyEntry(option, entry)) {
+      return Fail(kExitUsage, MessageText(MessageId::PropOptionNeedsNameValue, {option}));
+    }
     shared.PropValueAry.push_back(entry);
   }
   const auto name = args.Last("--name");
-  if (name && IsBlankName(*name)) return Fail(kExitUsage, "--name needs a name that is not blank");
+  if (name && IsBlankName(*name)) return Fail(kExitUsage, MessageText(MessageId::NameOptionBlank));
   const auto base = args.Last("--base");
-  if (base && base->empty()) return Fail(kExitUsage, "--base needs a folder");
+  if (base && base->empty()) return Fail(kExitUsage, MessageText(MessageId::BaseOptionEmpty));
 
+  const FolderTargets folders = FolderTargetsOf(args);
   for (const auto& target : args.positionals) {
-    if (target.empty()) return Fail(kExitUsage, "an empty TARGET names nothing");
+    if (target.empty()) return Fail(kExitUsage, MessageText(MessageId::EmptyTarget));
     ITEM_PIGEONHOLE_STRUCT record = shared;
     const bool local = IsLocalTarget(target);
     record.Url = local ? MakeFileUrl(NormalLocalPath(target)) : target;
@@ -123,6 +156,12 @@ int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch) {
     } else if (local) {
       record.BasePath = NormalLocalPath(target);
     }
+    const bool folder = local && ClassifyPath(NormalLocalPath(target)) == PathKind::Folder;
+    if (folder && folders == FolderTargets::Refused) return RefuseFolder(target);
+    if (folder && folders == FolderTargets::Walked) {
+      AppendWalkedFiles(NormalLocalPath(target), record, name, batch);
+      continue;
+    }
     record.Name = name ? *name : ItemNameOf(record);
     batch.push_back(std::move(record));
   }
@@ -131,8 +170,8 @@ int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch) {
 
 int AppendJsonRecords(const std::string& text, const std::string& source, PigeonholeBatch& batch) {
   const Json document = Json::parse(text, nullptr, false);
-  if (document.is_discarded()) return Fail(kExitUsage, source + " is not a valid JSON document");
-  if (!document.is_array()) return Fail(kExitUsage, source + " must hold a JSON array of records");
+  if (document.is_discarded()) return Fail(kExitUsage, MessageText(MessageId::BatchNotJson, {source}));
+  if (!document.is_array()) return Fail(kExitUsage, MessageText(MessageId::BatchNotArray, {source}));
   PigeonholeBatch records;
   for (size_t i = 0; i < document.size(); ++i) {
     ITEM_PIGEONHOLE_STRUCT record;

@@ -10,6 +10,14 @@
 
 namespace ovelin::cli {
 
+/// The options that say what becomes of a folder TARGET: walked into its files
+/// (with sub-folders), or archived as one item.
+inline constexpr const char* kRecursiveOption = "--recursive";
+inline constexpr const char* kRecursiveShortOption = "-r";
+inline constexpr const char* kWholeOption = "--whole";
+/// Computes and prints what a filing command would do, changing nothing.
+inline constexpr const char* kDryRunOption = "--dry-run";
+
 /// Whether a command-line target is a local path rather than a URL: it starts
 /// with "/" or holds no "://".
 bool IsLocalTarget(const std::string& target);
@@ -18,7 +26,9 @@ bool IsLocalTarget(const std::string& target);
 std::string NormalLocalPath(const std::string& path);
 
 /// Appends one record per TARGET operand, with --name, --description, --set,
-/// --store-set, --base and --prop applied to each.
+/// --store-set, --base and --prop applied to each. A local folder TARGET is one
+/// record with --whole, one record per file below it with -r/--recursive, and
+/// refused (exit 2) without either.
 int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch);
 
 /// Appends the records of a JSON array of objects with the fields Name,

@@ -1,5 +1,6 @@
 #include "filing/archive_engine.h"
 
+#include "base/messages.h"
 #include "filing/archive_destination.h"
 #include "filing/archive_journal.h"
 #include "filing/archive_move.h"
@@ -65,19 +66,21 @@ std::string DataFolder(const CFileSetStore& store) {
 void BeginJournal(ArchiveJournal& journal, const std::string& folder, const std::vector<JournalMove>& moves,
                   IFilingProgress* progress, bool& aborted) {
   while (!journal.Begin(folder, moves)) {
-    const ErrorChoice choice = progress ? progress->Error(kJournalFailedMessage + folder) : ErrorChoice::Ignore;
+    const std::string message = MessageText(MessageId::JournalFailed, {folder});
+    const ErrorChoice choice = progress ? progress->Error(message) : ErrorChoice::Ignore;
     aborted = choice == ErrorChoice::Abort;
     if (choice != ErrorChoice::Retry) return;
   }
 }
 
 // Moves an item's file as planned and notes where it went; false when the user
-// chose Abort. Without a journal file the file stays, and the item says why.
+// chose Abort. Without a journal file the file stays, and the item says why; a
+// dry run has none.
 bool MoveFile(const JournalMove& move, ArchiveJournal& journal, IFilingProgress* progress,
               const FilingEnvironment& environment, ArchivedItem& done) {
-  if (journal.Path().empty()) {
+  if (journal.Path().empty() && !environment.dryRun) {
     done.status = ArchiveStatus::Failed;
-    done.reason = kJournalFailedMessage + journal.Folder();
+    done.reason = MessageText(MessageId::JournalFailed, {journal.Folder()});
     return true;
   }
   const MoveIntoStoreResult moved = MoveIntoStore(move.from, move.to, done.oldUrl, progress, environment);
@@ -85,7 +88,7 @@ bool MoveFile(const JournalMove& move, ArchiveJournal& journal, IFilingProgress*
   done.newUrl = MakeFileUrl(moved.finalPath);
   if (moved.failed) {
     done.status = ArchiveStatus::Failed;
-    done.reason = kMoveFailedMessage + done.oldUrl;
+    done.reason = MessageText(MessageId::MoveFailed, {done.oldUrl});
   } else if (moved.finalPath != move.from) {
     done.status = ArchiveStatus::Moved;
     journal.Landed(move.index, moved.finalPath);
@@ -123,7 +126,7 @@ bool MoveBack(CFileSetStore& store, TouchedSets& touched, const FilingEnvironmen
   RecordArchivedItem(store, touched, done.newUrl, store.FindItemByPath(done.newUrl), url);
   done.newUrl = url;
   done.status = ArchiveStatus::Failed;
-  done.reason = kMovedBackMessage;
+  done.reason = MessageText(MessageId::MovedBack);
   return true;
 }
 
@@ -148,7 +151,7 @@ ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilin
   std::vector<PlannedRecord> plans = PlanRecords(store, batch);
   const std::vector<JournalMove> moves = PlanMoves(store, batch, plans);
   ArchiveJournal journal;
-  BeginJournal(journal, DataFolder(store), moves, progress, result.aborted);
+  if (!environment.dryRun) BeginJournal(journal, DataFolder(store), moves, progress, result.aborted);
   TouchedSets touched;
 
   auto move = moves.begin();
@@ -169,12 +172,13 @@ ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilin
       result.aborted = true;
       break;
     }
-    RecordArchivedItem(store, touched, request.Url, std::move(plans[i].item), done.newUrl);
+    if (!environment.dryRun) RecordArchivedItem(store, touched, request.Url, std::move(plans[i].item), done.newUrl);
     result.items.push_back(std::move(done));
   }
 
   touched.WriteAll(store);
   if (progress) progress->Finish();
+  if (environment.dryRun) return result;
   journal.Sync();
   const SaveOutcome saved = environment.save(store);
   result.saved = saved != SaveOutcome::Failed;

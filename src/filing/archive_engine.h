@@ -13,14 +13,6 @@
 
 namespace ovelin {
 
-/// The error text of a failed move; the item's URL follows it.
-inline constexpr const char* kMoveFailedMessage = "移动文件失败:\n";
-/// The error text when the batch's journal cannot be written, so that no file
-/// may move; the data folder follows it.
-inline constexpr const char* kJournalFailedMessage = "无法写入归档日志，没有移动文件:\n";
-/// Why an item's file is back where it was: the data file could not be saved.
-inline constexpr const char* kMovedBackMessage = "数据库保存失败，文件已移回原处";
-
 /// What became of one item of a batch.
 enum class ArchiveStatus {
   Moved,     // its file moved into the store path; recorded under the new URL
@@ -67,6 +59,12 @@ struct ArchiveResult {
 /// save fails the moved files go back, never replacing anything, and their items
 /// are recorded where they are (Failed, kMovedBackMessage); a file that cannot
 /// go back stays Moved, and its journal stays for ResolveArchiveJournals.
+/// The failures read MessageId::MoveFailed (with the item's URL), JournalFailed
+/// (with the data folder) and MovedBack.
+///
+/// With `environment.dryRun` (see PlanningEnvironment) the batch runs the same
+/// way with planning primitives, and writes no journal, changes no record and
+/// does not save: the result is what the real run would do (saved stays false).
 ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilingProgress* progress,
                       const FilingEnvironment& environment = {});
 

@@ -1,7 +1,7 @@
 #include "filing/archive_move.h"
 
+#include "base/messages.h"
 #include "filing/archive_destination.h"
-#include "filing/archive_engine.h"
 #include "filing/folder_chain.h"
 #include "filing/url_parts.h"
 
@@ -38,7 +38,8 @@ MoveIntoStoreResult MoveIntoStore(const std::string& source, const std::string& 
   std::string target = destination;
   while (true) {
     if (TryMove(source, target, environment)) return {target};
-    const ErrorChoice choice = progress ? progress->Error(kMoveFailedMessage + url) : ErrorChoice::Ignore;
+    const std::string message = MessageText(MessageId::MoveFailed, {url});
+    const ErrorChoice choice = progress ? progress->Error(message) : ErrorChoice::Ignore;
     if (choice == ErrorChoice::Abort) return {source, false, true};
     if (choice == ErrorChoice::Ignore) return {source, true, false};
   }

@@ -13,9 +13,6 @@
 
 namespace ovelin {
 
-/// The error text of a failed file deletion; the item's URL follows it.
-inline constexpr const char* kDeleteFailedMessage = "文件删除失败\n";
-
 /// What happened to one URL of the list.
 struct DeletedItem {
   std::string url;
@@ -38,7 +35,10 @@ struct DeleteResult {
 /// file whose file system has no usable trash is kept), or for good. A file
 /// already gone is no failure; folders are never removed. A failure is reported
 /// to `progress`: Retry tries again, Abort stops the list, Ignore (and no progress
-/// object) goes on. What was done is written back and saved once at the end.
+/// object) goes on; the failure reads MessageId::DeleteFailed with the URL. What
+/// was done is written back and saved once at the end. With `environment.dryRun`
+/// the list runs the same way with the environment's planning removals, and no
+/// record is removed and nothing saved: the result is what the real run would do.
 DeleteResult DeleteItems(CFileSetStore& store, const std::vector<std::string>& urls, bool bDelFile,
                          IFilingProgress* progress, FileRemoval removal = FileRemoval::Trash,
                          const FilingEnvironment& environment = {});

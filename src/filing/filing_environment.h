@@ -32,6 +32,11 @@ struct FilingEnvironment {
   std::function<std::chrono::system_clock::time_point()> now = [] { return std::chrono::system_clock::now(); };
   /// Moves a local file to the user's Trash.
   std::function<RemovalResult(const std::string& localPath)> trash = MoveToTrash;
+  /// Deletes a local file for good.
+  std::function<RemovalResult(const std::string& localPath)> deleteForGood = DeleteForGood;
+  /// A dry run: the engines plan with these primitives (see PlanningEnvironment)
+  /// and change no record, write no journal and save nothing.
+  bool dryRun = false;
   /// Saves the store at the end of a run. After a deferred save the archiving
   /// journal stays: the caller removes it once it has saved, or moves the files
   /// back (ResolveArchiveJournals against the saved document) when it never does.

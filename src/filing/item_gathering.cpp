@@ -19,6 +19,7 @@ constexpr int kMaxDepth = 256;
 
 struct WalkState {
   bool recurse = false;
+  FolderLinks links = FolderLinks::Follow;
   std::set<std::pair<dev_t, ino_t>> visited;
   std::vector<ItemCandidate> found;
 };
@@ -47,6 +48,11 @@ std::vector<std::string> EntryNames(const std::string& folder) {
   return names;
 }
 
+bool IsLink(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 // Records the folder as visited; false when it was visited before or is gone.
 bool FirstVisit(WalkState& state, const std::string& folder) {
   struct stat info {};
@@ -63,6 +69,7 @@ void Walk(WalkState& state, const std::string& folder, int depth) {
         state.found.push_back({name, MakeFileUrl(path)});
         break;
       case PathKind::Folder:
+        if (state.links == FolderLinks::Skip && IsLink(path)) break;
         if (state.recurse) Walk(state, path, depth + 1);
         break;
       case PathKind::Missing:  // removed while we were walking
@@ -89,9 +96,10 @@ ItemCandidate CandidateOf(const std::string& path) {
   return {root ? trimmed : trimmed.substr(slash + 1), MakeFileUrl(trimmed)};
 }
 
-std::vector<ItemCandidate> WalkFolder(const std::string& folder, bool recurse) {
+std::vector<ItemCandidate> WalkFolder(const std::string& folder, bool recurse, FolderLinks links) {
   WalkState state;
   state.recurse = recurse;
+  state.links = links;
   Walk(state, WithoutTrailingSlashes(folder), 0);
   return std::move(state.found);
 }

@@ -16,6 +16,9 @@ struct ItemCandidate {
 
 enum class PathKind { File, Folder, Missing };
 
+/// Whether a walk enters the folders that symbolic links inside it point to.
+enum class FolderLinks { Follow, Skip };
+
 /// Folder for a directory or a symbolic link to one; Missing when nothing is at
 /// the path; File for everything else (zip files, links to files, broken links,
 /// special files).
@@ -29,7 +32,9 @@ ItemCandidate CandidateOf(const std::string& path);
 /// sub-folders are walked in turn when `recurse` is on and ignored otherwise.
 /// Hidden files are included. Entries come in name order, folder by folder; a
 /// folder reached twice (symbolic-link loops) is walked once; a folder that
-/// cannot be read yields nothing.
-std::vector<ItemCandidate> WalkFolder(const std::string& folder, bool recurse);
+/// cannot be read yields nothing. With FolderLinks::Skip a link to a folder met
+/// inside the walk is neither walked nor a candidate (`folder` itself may be one).
+std::vector<ItemCandidate> WalkFolder(const std::string& folder, bool recurse,
+                                      FolderLinks links = FolderLinks::Follow);
 
 }  // namespace ovelin

@@ -77,7 +77,7 @@ TEST_F(CliArchiveTest, ArchiveKilledDuringItsSaveIsUndoneByTheNextChange) {
 
   const auto next = Cli({"set", "add", "Later"});
   EXPECT_EQ(next.exitCode, 0) << next.err;
-  EXPECT_NE(next.err.find("moved it back: " + docs_ + "/a.txt -> " + a), std::string::npos) << next.err;
+  EXPECT_NE(next.err.find("已移回：" + docs_ + "/a.txt -> " + a), std::string::npos) << next.err;
   EXPECT_EQ(ReadTextFile(a), "alpha");
   ExpectEachOnce({"alpha"});
   EXPECT_TRUE(Item(a).is_null());
@@ -95,7 +95,7 @@ TEST_F(CliArchiveTest, PropertiesWithoutValueTakeTheirInitialValueAndMisfitsAreR
   const auto misfit = Cli({"archive", "--set", "Tax", "--store-set", "Tax", "--prop", "Year=1800", old});
   EXPECT_EQ(misfit.exitCode, 1);
   EXPECT_EQ(misfit.out, FileUrl(old) + "\t" + FileUrl(old) + "\n");
-  EXPECT_NE(misfit.err.find(FileUrl(old) + ": 属性Year的值1800低于文件集Tax的下限2000"), std::string::npos)
+  EXPECT_NE(misfit.err.find(FileUrl(old) + "：属性Year的值1800低于文件集Tax的下限2000"), std::string::npos)
       << misfit.err;
   EXPECT_TRUE(IsFile(old));
   EXPECT_TRUE(Item(old).is_null());
@@ -122,9 +122,68 @@ TEST_F(CliArchiveTest, JsonGivesEachItemItsStatusAndReason) {
                   Entry(web, web, {"Tax"}, "recorded"),
                   Entry(FileUrl(unlisted), FileUrl(unlisted), Json::array(), "unplaced", missing),
                   Entry(FileUrl(stuck), FileUrl(stuck), {kRoot}, "failed", "移动文件失败:\n" + FileUrl(stuck))}));
-  EXPECT_NE(result.err.find(FileUrl(unlisted) + ": " + missing), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(FileUrl(unlisted) + "：" + missing), std::string::npos) << result.err;
   EXPECT_TRUE(Item(unlisted).is_null());
   ExpectEachOnce({"moved", "unlisted", "stuck"});
+}
+
+TEST_F(CliArchiveTest, FolderTargetIsWalkedWithRecursiveOrArchivedWhole) {
+  const std::string a = Source("dir/a.txt", "alpha");
+  const std::string b = Source("dir/sub/deeper/b.txt", "beta");
+  Source("other/o.txt", "other");
+  fs::create_directory_symlink(src_ + "/other", src_ + "/dir/sub/link");
+  const std::string before = DataBytes();
+  const auto refused = Cli({"archive", "--store-set", "Docs", src_ + "/dir"});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("-r/--recursive"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("--whole"), std::string::npos) << refused.err;
+  EXPECT_EQ(DataBytes(), before);
+
+  // The folder is re-created below the store path; the link to a folder inside it is not followed.
+  EXPECT_EQ(Lines(Ok({"archive", "-r", "--store-set", "Docs", src_ + "/dir/"})),
+            (Strings{Moved(a, docs_ + "/dir/a.txt"), Moved(b, docs_ + "/dir/sub/deeper/b.txt")}));
+  EXPECT_EQ(Item(docs_ + "/dir/sub/deeper/b.txt")["name"], "b.txt");
+  EXPECT_TRUE(IsFile(src_ + "/other/o.txt"));
+
+  EXPECT_EQ(Ok({"archive", "--whole", "--store-set", "Docs", src_ + "/other"}),
+            Moved(src_ + "/other", docs_ + "/other") + "\n");
+  EXPECT_EQ(Item(docs_ + "/other")["name"], "other");
+  ExpectEachOnce({"alpha", "beta", "other"});
+}
+
+TEST_F(CliArchiveTest, DryRunPrintsWhatTheRealRunDoesAndChangesNothing) {
+  WriteTextFile(tmp_ / "blocker", "");
+  Ok({"set", "add", "Broken", "--path", tmp_ / "blocker/inside"});
+  Ok({"set", "add", "Tax", "--parent", "Docs", "--prop", "Year;NUMBER;2000;2100;2024"});
+  const std::string x = Source("x/a.txt", "x");
+  const std::string y = Source("y/a.txt", "y");
+  const Json batch = {{{"Url", FileUrl(x)}, {"PigPathSet", "Docs"}},
+                      {{"Url", FileUrl(y)}, {"PigPathSet", "Docs"}},  // the same name: a stamped one
+                      {{"Url", FileUrl(Source("stuck.txt", "s"))}, {"PigPathSet", "Broken"}},
+                      {{"Url", FileUrl(Source("misfit.txt", "m"))},
+                       {"BelongSets", "Tax"},
+                       {"PropValueAry", {"Year;1800"}}}};
+  Ok({"set", "list"});  // whatever a command that reads leaves behind
+  const auto disk = DiskListing(tmp_.path());
+  const std::string before = DataBytes();
+
+  const auto text = Cli({"archive", "--dry-run", "--store-set", "Docs", x});
+  EXPECT_EQ(text.out, Moved(x, docs_ + "/a.txt") + "\tmoved\t" + kRoot + "\n");
+  const auto planned = Cli({"--json", "archive", "--dry-run", "--batch", "-"}, batch.dump());
+  EXPECT_EQ(DiskListing(tmp_.path()), disk);
+  EXPECT_EQ(DataBytes(), before);
+
+  const auto done = Cli({"--json", "archive", "--batch", "-"}, batch.dump());
+  const std::regex stamp("_20[0-9]{12}");
+  EXPECT_EQ(std::regex_replace(planned.out, stamp, "_T"), std::regex_replace(done.out, stamp, "_T"));
+  EXPECT_EQ(planned.err, done.err);
+  EXPECT_EQ(planned.exitCode, 1);
+  EXPECT_EQ(done.exitCode, 1);
+  const Json statuses = Json::parse(planned.out);
+  EXPECT_EQ(statuses[1]["status"], "moved");
+  EXPECT_NE(statuses[0]["new"], statuses[1]["new"]);
+  EXPECT_EQ(statuses[2]["status"], "failed");
+  EXPECT_EQ(statuses[3]["status"], "unplaced");
 }
 
 TEST_F(CliArchiveTest, TakenNameGetsAUtcTimeStampAndNothingIsReplaced) {
@@ -215,23 +274,23 @@ TEST_F(CliArchiveTest, RefusesBadInputBeforeAnythingMoves) {
   };
   const Strings batch = {"archive", "--batch", "-"};
   const std::vector<Case> cases = {
-      {batch, "[{\"Url\": ", 2, "not a valid JSON document"},
-      {batch, "{\"Url\": \"" + url + "\"}", 2, "JSON array"},
-      {batch, "[\"" + url + "\"]", 2, "record 1 is not a JSON object"},
-      {batch, "[{\"Url\": \"" + url + "\", \"Nmae\": \"x\"}]", 2, "unknown field \"Nmae\""},
-      {batch, "[{\"Url\": \"" + url + "\"}, {\"Name\": \"x\"}]", 2, "record 2: Url is missing"},
+      {batch, "[{\"Url\": ", 2, "不是有效的 JSON 文档"},
+      {batch, "{\"Url\": \"" + url + "\"}", 2, "JSON 数组"},
+      {batch, "[\"" + url + "\"]", 2, "第 1 条记录不是 JSON 对象"},
+      {batch, "[{\"Url\": \"" + url + "\", \"Nmae\": \"x\"}]", 2, "未知字段\"Nmae\""},
+      {batch, "[{\"Url\": \"" + url + "\"}, {\"Name\": \"x\"}]", 2, "第 2 条记录：Url 缺失"},
       {batch, "[{\"Url\": \"" + url + "\", \"PropValueAry\": [\"Year\"]}]", 2, "PropValueAry"},
-      {batch, "[{\"Url\": \"" + a + "\"}]", 2, "local path"},
+      {batch, "[{\"Url\": \"" + a + "\"}]", 2, "本地路径"},
       {batch, "[{\"Url\": \"" + url + "\", \"PigPathSet\": \"Docs\"}, {\"Url\": \"https://x.org/\", \"BelongSets\": \"Docs;Nope\"}]",
        1, "没有名为\"Nope\"的文件集"},
       {{"archive", "--set", "Docs", "--set", "Nope", a}, "", 1, "没有名为\"Nope\"的文件集"},
       {{"archive", "--store-set", "Nope", a}, "", 1, "没有名为\"Nope\"的文件集"},
-      {{"archive", "--store-set", "Docs", a, tmp_ / "missing.txt"}, "", 1, "no such file or folder"},
+      {{"archive", "--store-set", "Docs", a, tmp_ / "missing.txt"}, "", 1, "没有这个文件或文件夹"},
       {{"archive", "--on-error", "retry", a}, "", 2, "--on-error"},
       {{"archive", "--prop", "Year", a}, "", 2, "NAME=VALUE"},
       {{"archive", "--set", "Docs", "--prop", "Yaer=2020", a}, "", 1, "没有定义属性\"Yaer\""},
-      {{"archive", "--batch", "-", "--store-set", "Docs"}, "[]", 2, "--store-set applies to TARGETs"},
-      {{"archive"}, "", 2, "nothing to archive"},
+      {{"archive", "--batch", "-", "--store-set", "Docs"}, "[]", 2, "--store-set 作用于 TARGET"},
+      {{"archive"}, "", 2, "没有要归档的内容"},
   };
   const std::string before = DataBytes();
   for (const auto& c : cases) {

@@ -117,11 +117,34 @@ TEST_F(CliDeleteTest, UrlThatNamesNothingFails) {
     SCOPED_TRACE(args.back());
     const auto result = Cli(args);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("no item with the path"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("没有路径为 "), std::string::npos) << result.err;
   }
   EXPECT_EQ(Cli({"rm-items"}).exitCode, 2);
   ExpectEachOnce({"a", "b", "c"});
   EXPECT_FALSE(Item(kWeb).is_null());
+}
+
+TEST_F(CliDeleteTest, DryRunPrintsWhatWouldGoAndChangesNothing) {
+  const Strings urls = {a_, a_, src_ + "/nothing.txt", docs_};
+  const auto command = [&](Strings words) {
+    words.insert(words.end(), urls.begin(), urls.end());
+    return words;
+  };
+  Ok({"set", "list"});  // whatever a command that reads leaves behind
+  const auto disk = DiskListing(tmp_.path());
+  const std::string before = DataBytes();
+  const auto planned = Cli(command({"rm-items", "--dry-run"}));
+  EXPECT_EQ(Lines(planned.out), (Strings{FileUrl(a_) + "\tremoved\ttrashed", FileUrl(a_) + "\tnone\tgone",
+                                         FileUrl(src_ + "/nothing.txt") + "\tnone\tgone",
+                                         FileUrl(docs_) + "\tnone\tkept\ta folder is never deleted"}));
+  EXPECT_EQ(DiskListing(tmp_.path()), disk);
+  EXPECT_EQ(DataBytes(), before);
+
+  const auto done = Cli(command({"rm-items"}));
+  EXPECT_EQ(done.err, planned.err);
+  EXPECT_EQ(done.exitCode, 1);
+  EXPECT_EQ(planned.exitCode, 1);
+  EXPECT_EQ(Trashed(a_).size(), 1u);
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST_F(CliTemplatesTest, FailuresPrintTheMessageAndChangeNothing) {
     const auto result = Cli(c.args);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(Lines(result.err).back(), c.message);
+    EXPECT_EQ(Lines(result.err).front(), c.message);
   }
   EXPECT_FALSE(fs::exists(tmp_ / "x.tpl"));
   EXPECT_EQ(DataBytes(), before);

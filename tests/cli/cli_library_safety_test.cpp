@@ -50,7 +50,7 @@ TEST_F(CliLibrarySafetyTest, BlankNamesAreRefusedAndWhitespaceTextIsKept) {
   EXPECT_EQ(Cli({"view", "add", "\t", "我的文档"}).exitCode, 1);
   EXPECT_EQ(Cli({"archive", "--name", " ", "--set", "我的文档", "https://example.org/a"}).exitCode, 2);
   const auto batch = Cli({"archive", "--batch", "-"}, R"([{"Url": "https://example.org/a", "Name": "\n"}])");
-  EXPECT_NE(batch.err.find("Name is blank"), std::string::npos) << batch.err;
+  EXPECT_NE(batch.err.find("Name 是空白的"), std::string::npos) << batch.err;
   EXPECT_EQ(DataBytes(), before);
 
   // Such names in a document (from elsewhere) still come back, and a save keeps them.

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/messages.h"
 #include "filing/archive_engine.h"
 #include "filing/archive_journal.h"
 #include "filing/journal_resolution.h"
@@ -97,7 +98,7 @@ TEST_F(ArchiveJournalTest, FailedSaveMovesTheFilesBackWithoutReplacingAnything) 
   EXPECT_EQ(result.items[1].newUrl, MakeFileUrl(stamped));
   for (const auto& item : result.items) {
     EXPECT_EQ(item.status, ArchiveStatus::Failed);
-    EXPECT_EQ(item.reason, kMovedBackMessage);
+    EXPECT_EQ(item.reason, MessageText(MessageId::MovedBack));
     EXPECT_EQ(store.FindItemByPath(item.newUrl).GetOwningSets(), NameList{kRootSet});
   }
   EXPECT_TRUE(store.FindItemByPath(MakeFileUrl(storeRoot + "/a.txt")).GetPath().empty());
@@ -155,7 +156,7 @@ TEST_F(ArchiveJournalTest, WithoutAJournalNoFileMoves) {
   test::ScriptedProgress progress;
   const ArchiveResult result = Archive(store, {Request(a)}, &progress, environment);
   ASSERT_EQ(progress.errors.size(), 1u);
-  EXPECT_EQ(progress.errors[0], kJournalFailedMessage + (temp / "data"));
+  EXPECT_EQ(progress.errors[0], MessageText(MessageId::JournalFailed, {temp / "data"}));
   ASSERT_EQ(result.items.size(), 1u);
   EXPECT_EQ(result.items[0].status, ArchiveStatus::Failed);
   EXPECT_EQ(ReadTextFile(a), "alpha");
