@@ -1117,4 +1117,31 @@ Please check that the data folder is writable and the disk is not full.</transla
 … (%1 in all)</translation>
     </message>
 </context>
+<context>
+    <name>ovelin::StartOptions</name>
+    <message>
+        <source>用法：ovelin [选项]
+Ovelin 桌面程序：整理文件集、查询、归档和预览。
+
+选项：
+  --data-dir DIR  使用文件夹 DIR 中的数据文件（默认由 OVELIN_DATA_DIR 或
+                  $XDG_DATA_HOME/ovelin 决定）
+  -h, --help      显示本帮助并退出
+  --version       显示版本并退出
+
+命令行程序：ovelin-cli --help
+</source>
+        <translation>Usage: ovelin [options]
+The Ovelin desktop program: organize sets of files, query, archive and preview.
+
+Options:
+  --data-dir DIR  use the data file in the folder DIR (by default OVELIN_DATA_DIR
+                  or $XDG_DATA_HOME/ovelin decides)
+  -h, --help      show this help and end
+  --version       show the version and end
+
+The command-line program: ovelin-cli --help
+</translation>
+    </message>
+</context>
 </TS>

@@ -195,7 +195,6 @@ constexpr std::array kEntries = {
     Entry{MessageId::BatchUrlIsPath, "batch-url-is-path", "{1}：Url 是本地路径，请写成 file://{2}", "{1}: Url is a local path; write it as file://{2}"},
     Entry{MessageId::EmptyUrl, "empty-url", "空的 URL 不指向任何东西", "An empty URL names nothing"},
     Entry{MessageId::OptionsExclude, "options-exclude", "{1} 与 {2} 不能同时使用", "{1} and {2} exclude each other"},
-    Entry{MessageId::NoItemWithPath, "no-item-with-path", "没有路径为 {1} 的项目", "No item with the path {1}"},
     // The command line's usage errors, its data folder and lock, and batches.
     Entry{MessageId::UsageNoCommand, "no-command", "没有给出命令", "No command given"},
     Entry{MessageId::UsageUnknownCommand, "unknown-command", "未知命令\"{1}\"", "Unknown command \"{1}\""},

@@ -157,7 +157,6 @@ enum class MessageId {
   BatchUrlIsPath,
   EmptyUrl,
   OptionsExclude,
-  NoItemWithPath,
   // The command line's usage errors, its data folder and lock, and batches.
   UsageNoCommand,
   UsageUnknownCommand,

@@ -79,7 +79,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
       ReportKeptFile(item.url, *item.file);
       failed = true;
     } else if (DidNothing(item)) {
-      Warn(MessageText(MessageId::NoItemWithPath, {item.url}));
+      Warn(MessageText(MessageId::UnknownItem, {item.url}));
       failed = true;
     }
   }

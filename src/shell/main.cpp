@@ -2,9 +2,11 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTextStream>
 
 #include "base/interface_language.h"
 #include "shell/app/kiv_app.h"
+#include "shell/app/start_options.h"
 #include "shell/app/translation.h"
 #include "shell/preview/preview_scheme.h"
 
@@ -25,9 +27,24 @@ void PrepareWebEngine() {
   if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --no-sandbox").trimmed());
 }
 
+// --help and --version answer on stdout without a window, so they work where no
+// display is reachable.
+bool AnswerInformationOption(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const ovelin::StartOptions options = ovelin::ParseStartOptions(arguments);
+  if (!options.help && !options.version) return false;
+  QCoreApplication core(argc, argv);
+  ovelin::InstallTranslations(ovelin::InterfaceLanguage());
+  QTextStream out(stdout);
+  out << (options.help ? ovelin::StartOptionsHelp() : ovelin::VersionLine() + QLatin1Char('\n'));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AnswerInformationOption(argc, argv)) return 0;
   PrepareWebEngine();
   QApplication app(argc, argv);
   ovelin::InstallTranslations(ovelin::InterfaceLanguage());

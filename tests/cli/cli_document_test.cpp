@@ -31,7 +31,7 @@ TEST_F(CliDocumentTest, InitCreatesPrivateDataFileAndBackup) {
   const std::string before = DataBytes();
   const auto again = Cli({"init", "--root-path", tmp_ / "other"});
   EXPECT_EQ(again.exitCode, 1);
-  EXPECT_NE(again.err.find("exists"), std::string::npos) << again.err;
+  EXPECT_NE(again.err.find("已经存在"), std::string::npos) << again.err;
   EXPECT_EQ(DataBytes(), before);
 }
 
@@ -142,7 +142,7 @@ TEST_F(CliDocumentTest, ChangingCommandsRefuseWhileLockIsHeld) {
     SCOPED_TRACE(command[1]);
     const auto result = Cli(command);
     EXPECT_EQ(result.exitCode, 3);
-    EXPECT_NE(result.err.find("locked"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("锁定"), std::string::npos) << result.err;
   }
   EXPECT_EQ(DataBytes(), before);
   // Reading needs no lock.
@@ -159,7 +159,7 @@ TEST_F(CliDocumentTest, FailedSaveReportsFailureAndKeepsDataFile) {
                                   "Big --note \"$2\"",
                                   OVELIN_CLI_PATH, data_, std::string(4000, 'x')});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find("cannot save"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("写入失败"), std::string::npos) << result.err;
   EXPECT_EQ(DataBytes(), before);
   for (const auto& entry : std::filesystem::directory_iterator(data_)) {
     const std::string name = entry.path().filename();

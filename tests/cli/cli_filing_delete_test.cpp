@@ -117,7 +117,7 @@ TEST_F(CliDeleteTest, UrlThatNamesNothingFails) {
     SCOPED_TRACE(args.back());
     const auto result = Cli(args);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("没有路径为 "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("没有路径为\""), std::string::npos) << result.err;
   }
   EXPECT_EQ(Cli({"rm-items"}).exitCode, 2);
   ExpectEachOnce({"a", "b", "c"});

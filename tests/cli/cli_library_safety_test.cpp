@@ -137,7 +137,7 @@ TEST_F(CliLibrarySafetyTest, RestoreRefusesWhatTheStoreCouldNotUse) {
   for (const auto& xml : {document("", ""), document("R", deep)}) {
     const auto result = Cli({"restore", "-"}, xml);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("nothing was changed"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("没有做任何更改"), std::string::npos) << result.err;
     EXPECT_EQ(DataBytes(), before);
     EXPECT_EQ(ReadTextFile(DataFile() + ".bak"), backup);
   }

@@ -234,7 +234,7 @@ TEST_F(CliSetsTest, RemoveDeletesOrphanedChildrenAndNeverTheRoot) {
   Ok({"set", "add", "OnlyA", "--parent", "A"});
   Ok({"set", "rm", "A"});
   EXPECT_EQ(Lines(Ok({"set", "list"})), (Strings{kRoot}));
-  EXPECT_NE(Refused({"set", "rm", kRoot}).find("root"), std::string::npos);
+  EXPECT_NE(Refused({"set", "rm", kRoot}).find("根文件集"), std::string::npos);
   Refused({"set", "rm", "Nope"});
 }
 

@@ -7,6 +7,10 @@
 namespace ovelin {
 
 struct StartOptions {
+  /// --help or -h: print the options and end.
+  bool help = false;
+  /// --version: print the program name and version and end.
+  bool version = false;
   /// --data-dir DIR: the data folder (else the environment decides).
   QString dataDir;
   /// --screenshot FILE: save a picture of the main window, then end (not in the help).
@@ -16,5 +20,12 @@ struct StartOptions {
 /// Reads the options from the program's arguments (the first is the program);
 /// both "--opt VALUE" and "--opt=VALUE" are accepted; anything else is ignored.
 StartOptions ParseStartOptions(const QStringList& arguments);
+
+/// The text of --help, in the interface language (needs the application object
+/// and the translators).
+QString StartOptionsHelp();
+
+/// The line of --version: program name and version.
+QString VersionLine();
 
 }  // namespace ovelin
