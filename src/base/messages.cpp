@@ -227,6 +227,13 @@ constexpr std::array kEntries = {
           "A quote is not closed, or the line ends in a backslash"},
     Entry{MessageId::BatchFileMovedBack, "batch-file-moved-back", "已将归档的文件移回：{1} -> {2}",
           "Moved an archived file back: {1} -> {2}"},
+    Entry{MessageId::AddSetFailed, "add-set-failed", "无法创建文件集\"{1}\"", "Cannot create the set \"{1}\""},
+    Entry{MessageId::SetPathFailed, "set-path-failed", "无法设置文件集\"{1}\"的存储路径",
+          "Cannot set the store path of the set \"{1}\""},
+    Entry{MessageId::NothingArchived, "nothing-archived", "没有归档任何项目", "Nothing was archived"},
+    Entry{MessageId::RestoreFailed, "restore-failed", "没有恢复数据库，数据文件没有更改",
+          "Nothing was restored; the data file is unchanged"},
+    Entry{MessageId::ItemsNotRemoved, "items-not-removed", "有{1}个项目没有删除", "{1} of the items were not removed"},
 };
 constexpr bool InEnumerationOrder() {
   for (size_t i = 0; i < kEntries.size(); ++i) {

@@ -180,6 +180,12 @@ enum class MessageId {
   BatchGlobalOption,
   BatchBadQuoting,
   BatchFileMovedBack,
+  // What a command did not do, shown above the check's own text as the reason.
+  AddSetFailed,
+  SetPathFailed,
+  NothingArchived,
+  RestoreFailed,
+  ItemsNotRemoved,
   Count,  // the number of identifiers; not a message
 };
 

@@ -10,6 +10,7 @@
 #include "cli/cli_filing_progress.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
+#include "cli/cli_set_checks.h"
 #include "filing/archive_engine.h"
 #include "filing/planning_environment.h"
 #include "filing/url_parts.h"
@@ -57,7 +58,7 @@ int CheckLocalTargetsExist(const ParsedArgs& args) {
     if (!IsLocalTarget(target)) continue;
     std::error_code ec;
     if (!std::filesystem::exists(std::filesystem::symlink_status(NormalLocalPath(target), ec))) {
-      return Fail(kExitFailed, MessageText(MessageId::NoSuchTarget, {target}));
+      return Report({MessageId::NothingArchived, MessageId::NoSuchTarget, {target}});
     }
   }
   return kExitOk;
@@ -67,10 +68,11 @@ int CheckLocalTargetsExist(const ParsedArgs& args) {
 int CheckRecordSets(const CFileSetStore& store, const PigeonholeBatch& batch) {
   for (const auto& record : batch) {
     for (const auto& name : SplitNames(record.BelongSets)) {
-      if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
+      if (int rc = ReportUnder(MessageId::NothingArchived, name, CheckSetExists(store, name)); rc != kExitOk) return rc;
     }
     if (record.PigPathSet.empty()) continue;
-    if (int rc = Report(CheckSetExists(store, record.PigPathSet)); rc != kExitOk) return rc;
+    const CheckResult storeSet = CheckSetExists(store, record.PigPathSet);
+    if (int rc = ReportUnder(MessageId::NothingArchived, record.PigPathSet, storeSet); rc != kExitOk) return rc;
   }
   return kExitOk;
 }
@@ -82,7 +84,7 @@ int CheckTargetProperties(const CFileSetStore& store, const PigeonholeBatch& bat
   const ITEM_PIGEONHOLE_STRUCT& record = batch[firstTarget];
   NameList names;
   for (const auto& entry : record.PropValueAry) names.emplace_back(PropertyEntryName(entry));
-  return Report(CheckPropertiesDefined(store, SplitNames(record.BelongSets), names));
+  return ReportUnder(MessageId::NothingArchived, {}, CheckPropertiesDefined(store, SplitNames(record.BelongSets), names));
 }
 
 // A TARGET's item carries an empty value (so the initial value) for every

@@ -74,17 +74,23 @@ int Run(CliContext& context, const ParsedArgs& args) {
                                           dryRun ? PlanningEnvironment() : FilingEnvironment{});
   if (dryRun) PrintPlanned(context, result);
   bool failed = false;
+  std::string unknown;  // the reasons for items that are not recorded
+  size_t unknownCount = 0;
   for (const auto& item : result.items) {
     if (item.file && !item.file->Gone()) {
       ReportKeptFile(item.url, *item.file);
       failed = true;
     } else if (DidNothing(item)) {
-      Warn(MessageText(MessageId::UnknownItem, {item.url}));
-      failed = true;
+      if (unknownCount++ > 0) unknown += MessageText(MessageId::ReasonSeparator);
+      unknown += MessageText(MessageId::UnknownItem, {item.url});
     }
   }
   if (!result.saved && !dryRun) {
     return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {store.GetDataFilePath()}));
+  }
+  if (unknownCount > 0) {
+    return Fail(kExitFailed, MessageText(MessageId::ItemsNotRemoved, {std::to_string(unknownCount)}), unknown,
+                MessageCode(MessageId::UnknownItem));
   }
   return failed ? kExitFailed : kExitOk;
 }

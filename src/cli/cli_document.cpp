@@ -77,7 +77,7 @@ int Restore(CliContext& context, const ParsedArgs& args) {
   if (!xml) return Fail(kExitFailed, MessageText(MessageId::CannotReadFile, {file}));
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
-  if (!store.LoadXml(*xml)) return Fail(kExitFailed, MessageText(MessageId::NotSetDocument, {file}));
+  if (!store.LoadXml(*xml)) return Report({MessageId::RestoreFailed, MessageId::NotSetDocument, {file}});
   // Whatever replaces the library must be one the program can work with afterwards.
   if (!store.IsUsableDocument()) {
     return Fail(kExitFailed, MessageText(MessageId::UnusableDocument, {file, std::to_string(kMaxDocumentDepth)}));

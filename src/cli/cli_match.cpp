@@ -14,7 +14,10 @@ namespace {
 int Match(CliContext& context, const ParsedArgs& args) {
   const std::string keyword = LowerCase(args.positionals[0]);
   // An empty keyword is found in every readable text: it is never a question worth answering.
-  if (keyword.empty()) return Fail(kExitUsage, MessageText(MessageId::KeywordEmpty));
+  if (keyword.empty()) {
+    return Fail(kExitUsage, MessageText(MessageId::KeywordEmpty), MessageText(MessageId::UsageHint),
+                MessageCode(MessageId::KeywordEmpty));
+  }
   const bool found = ContentMatcher().Matches(keyword, AbsolutePath(args.positionals[1]));
   if (context.json()) {
     PrintJson(Json(found));

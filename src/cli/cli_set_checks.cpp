@@ -6,12 +6,18 @@
 
 namespace ovelin::cli {
 
-int ReadDefinitions(const std::vector<std::string>& texts, DefinitionList& definitions) {
+int ReportUnder(MessageId message, const std::string& name, const CheckResult& result, int code) {
+  if (result || result.Reason() != MessageId::None) return Report(result, code);
+  return Fail(code, MessageText(message, {name}), result.MessageText(), result.Code());
+}
+
+int ReadDefinitions(const std::vector<std::string>& texts, DefinitionList& definitions, MessageId message,
+                    const std::string& name) {
   const CheckResult result = ParseDefinitions(texts, definitions);
   const bool malformed = result.Message() == MessageId::BadDefinition ||
                          result.Message() == MessageId::BadDefinitionType ||
                          result.Message() == MessageId::BadDefinitionOrigin;
-  return Report(result, malformed ? kExitUsage : kExitFailed);
+  return malformed ? ReportUnder(message, name, result, kExitUsage) : Report(result);
 }
 
 int CheckStorePathOptions(const std::vector<std::string>& paths, const std::vector<std::string>& extends,
@@ -22,7 +28,7 @@ int CheckStorePathOptions(const std::vector<std::string>& paths, const std::vect
 }
 
 int ChooseStorePath(const std::vector<std::string>& paths, const std::vector<std::string>& extends,
-                    const NameList& parents, StorePath& path) {
+                    const NameList& parents, StorePath& path, MessageId message, const std::string& name) {
   path.found = true;
   if (!paths.empty()) {
     path.kind = StorePathKind::UsrDef;
@@ -31,7 +37,7 @@ int ChooseStorePath(const std::vector<std::string>& paths, const std::vector<std
   }
   path.kind = StorePathKind::ExParent;
   path.text = extends.empty() ? std::string() : extends.front();
-  return Report(CheckExtendedParent(path, parents));
+  return ReportUnder(message, name, CheckExtendedParent(path, parents));
 }
 
 }  // namespace ovelin::cli

@@ -36,7 +36,9 @@ DefinitionList OwnDefinitions(const CFileSetStore& store, const std::string& nam
 int Add(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   DefinitionList definitions;
-  if (int rc = ReadDefinitions(args.All("--prop"), definitions); rc != kExitOk) return rc;
+  if (int rc = ReadDefinitions(args.All("--prop"), definitions, MessageId::AddSetFailed, name); rc != kExitOk) {
+    return rc;
+  }
   const auto paths = args.All("--path");
   const auto extends = args.All("--extend");
   if (int rc = CheckStorePathOptions(paths, extends, false); rc != kExitOk) return rc;
@@ -46,9 +48,9 @@ int Add(CliContext& context, const ParsedArgs& args) {
   if (int rc = Report(CheckNewSetName(store, name, MessageId::NameExists)); rc != kExitOk) return rc;
   NameList parents = UniqueInOrder(args.All("--parent"));
   if (parents.empty()) parents.push_back(store.GetRootName());
-  if (int rc = Report(CheckParentsExist(store, parents)); rc != kExitOk) return rc;
+  if (int rc = ReportUnder(MessageId::AddSetFailed, name, CheckParentsExist(store, parents)); rc != kExitOk) return rc;
   StorePath path;
-  if (int rc = ChooseStorePath(paths, extends, parents, path); rc != kExitOk) return rc;
+  if (int rc = ChooseStorePath(paths, extends, parents, path, MessageId::AddSetFailed, name); rc != kExitOk) return rc;
   if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
   if (int rc = Report(CheckOwnConflicts(store, parents, definitions)); rc != kExitOk) return rc;
   if (!store.CreateFileSet(name, parents, path.text, path.kind, definitions)) {
@@ -78,8 +80,12 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
-  if (int rc = Report(CheckParentsExist(store, parents)); rc != kExitOk) return rc;
-  if (int rc = Report(CheckNoCycle(store, name, parents)); rc != kExitOk) return rc;
+  if (int rc = ReportUnder(MessageId::SetParentsFailed, name, CheckParentsExist(store, parents)); rc != kExitOk) {
+    return rc;
+  }
+  if (int rc = ReportUnder(MessageId::SetParentsFailed, name, CheckNoCycle(store, name, parents)); rc != kExitOk) {
+    return rc;
+  }
   if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
   if (int rc = Report(CheckOwnConflicts(store, parents, OwnDefinitions(store, name))); rc != kExitOk) return rc;
   if (!store.SetParents(name, parents)) return Fail(kExitFailed, MessageText(MessageId::SetParentsFailed, {name}));
@@ -96,7 +102,10 @@ int Path(CliContext& context, const ParsedArgs& args) {
   CFileSetStore& store = context.store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   StorePath path;
-  if (int rc = ChooseStorePath(paths, extends, store.GetParents(name), path); rc != kExitOk) return rc;
+  if (int rc = ChooseStorePath(paths, extends, store.GetParents(name), path, MessageId::SetPathFailed, name);
+      rc != kExitOk) {
+    return rc;
+  }
   store.SetStorePath(name, path.text, path.kind);
   return context.SaveChanges();
 }
@@ -104,11 +113,17 @@ int Path(CliContext& context, const ParsedArgs& args) {
 int Props(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   DefinitionList definitions;
-  if (int rc = ReadDefinitions(args.All("--prop"), definitions); rc != kExitOk) return rc;
+  if (int rc = ReadDefinitions(args.All("--prop"), definitions, MessageId::SetDefinitionsFailed, name);
+      rc != kExitOk) {
+    return rc;
+  }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
-  if (int rc = Report(CheckNoTypeChange(store, name, definitions)); rc != kExitOk) return rc;
+  if (int rc = ReportUnder(MessageId::SetDefinitionsFailed, name, CheckNoTypeChange(store, name, definitions));
+      rc != kExitOk) {
+    return rc;
+  }
   if (int rc = Report(CheckOwnConflicts(store, store.GetParents(name), definitions)); rc != kExitOk) return rc;
   if (!store.SetOwnDefinitions(name, definitions)) {
     return Fail(kExitFailed, MessageText(MessageId::SetDefinitionsFailed, {name}));
@@ -157,7 +172,7 @@ int Remove(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
-  if (name == store.GetRootName()) return Fail(kExitFailed, MessageText(MessageId::RootSetUndeletable, {name}));
+  if (name == store.GetRootName()) return Report({MessageId::RemoveSetFailed, MessageId::RootSetUndeletable, {name}});
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
   if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, MessageText(MessageId::RemoveSetFailed, {name}));
   if (int rc = context.SaveChanges(); rc != kExitOk) return rc;

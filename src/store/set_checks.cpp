@@ -47,9 +47,12 @@ std::unordered_set<std::string> DefinedNames(const CFileSetStore& store, const N
 
 CheckResult CheckNewSetName(const CFileSetStore& store, const std::string& name, MessageId usedMessage) {
   if (IsBlankName(name)) return {MessageId::SetNameEmpty, MessageId::None};
-  if (!IsValidName(name)) return {MessageId::SetNameIllegal, MessageId::None};
+  if (const size_t bad = name.find_first_of(kIllegalNameCharacters); bad != std::string::npos) {
+    return {MessageId::SetNameIllegal, MessageId::NameIllegal, {name, name.substr(bad, 1)}};
+  }
   if (store.FindFileSet(name)) return {usedMessage, MessageId::NameUsedBySet, {name}};
-  if (store.IsNameUsed(name).used) return {usedMessage, MessageId::NameUsedByViewSet, {name}};
+  // "Clashes with an existing set" would mislead here: a view set holds the name.
+  if (store.IsNameUsed(name).used) return {MessageId::NameExists, MessageId::NameUsedByViewSet, {name}};
   return {};
 }
 

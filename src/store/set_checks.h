@@ -12,7 +12,7 @@
 namespace ovelin {
 
 /// The name may name a new set: not blank, no illegal character, not used by a
-/// set or a view set (then `usedMessage`, with the reason naming which).
+/// set (then `usedMessage`) or a view set (then NameExists), with the reason naming which.
 CheckResult CheckNewSetName(const CFileSetStore& store, const std::string& name, MessageId usedMessage);
 
 /// An entity set of that name exists.
