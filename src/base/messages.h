@@ -116,6 +116,13 @@ enum class MessageId {
   ValueAboveMaximum,
   ValueMissing,
   ReasonSeparator,  // between reasons given together
+  // Why the hand-over channel's folder cannot be trusted or made.
+  FileError,
+  FolderIsLink,
+  NotAFolder,
+  FolderOfOtherUser,
+  FolderOpenToOthers,
+  CannotCreateFolder,
   // Editing a recorded item (item set, the item edit list).
   ItemEditFailed,
   UnknownItem,

@@ -144,7 +144,7 @@ std::string PlannedLine(const ArchivedItem& item) {
 }
 
 void PrintArchived(const CliContext& context, const ArchiveResult& result, bool dryRun) {
-  if (!context.json()) {
+  if (!context.WantsJson()) {
     for (const auto& item : result.items) PrintLine(dryRun ? PlannedLine(item) : item.oldUrl + "\t" + item.newUrl);
     return;
   }
@@ -170,7 +170,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
   if (int rc = CheckLocalTargetsExist(args); rc != kExitOk) return rc;
   const bool dryRun = args.Has(kDryRunOption);
   if (int rc = dryRun ? context.OpenForReading() : context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = CheckRecordSets(store, batch); rc != kExitOk) return rc;
   if (int rc = CheckTargetProperties(store, batch, firstTarget); rc != kExitOk) return rc;
   CompleteTargetValues(store, batch, firstTarget);
@@ -186,7 +186,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
     WarnUnrecorded(result);
     return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {store.GetDataFilePath()}));
   }
-  return progress.errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
+  return progress.Errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
 }
 
 }  // namespace

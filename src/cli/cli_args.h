@@ -37,7 +37,7 @@ struct ParseOutcome {
   MessageId error = MessageId::None;  // None on success
   std::string option;                 // the option the error is about
 
-  bool ok() const { return error == MessageId::None; }
+  bool Ok() const { return error == MessageId::None; }
 };
 
 /// A count written in decimal digits alone ("0", "12"); nothing for a sign,

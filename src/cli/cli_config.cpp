@@ -6,12 +6,13 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
+#include "store/config_keys.h"
 
 namespace ovelin::cli {
 namespace {
 
 void PrintValue(const CliContext& context, const std::string& value) {
-  if (context.json()) {
+  if (context.WantsJson()) {
     PrintJson(Json(value));
   } else {
     PrintText(value);
@@ -23,18 +24,18 @@ void PrintValue(const CliContext& context, const std::string& value) {
 bool IsConfigurationText(const std::string& xml) {
   pugi::xml_document doc;
   if (!doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8)) return false;
-  return std::string_view(doc.document_element().name()) == "SysConfig";
+  return std::string_view(doc.document_element().name()) == config::kRootElement;
 }
 
 int Get(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  PrintValue(context, context.store().GetConfigValue(args.positionals[0], args.positionals[1]));
+  PrintValue(context, context.Store().GetConfigValue(args.positionals[0], args.positionals[1]));
   return kExitOk;
 }
 
 int Xml(CliContext& context, const ParsedArgs&) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  PrintValue(context, context.store().GetConfigXml());
+  PrintValue(context, context.Store().GetConfigXml());
   return kExitOk;
 }
 
@@ -47,8 +48,8 @@ int SetXml(CliContext& context, const ParsedArgs& args) {
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   // The store saves the data file itself when it replaces the configuration.
-  if (!context.store().SetConfigXml(*xml)) {
-    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {context.store().GetDataFilePath()}));
+  if (!context.Store().SetConfigXml(*xml)) {
+    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {context.Store().GetDataFilePath()}));
   }
   return kExitOk;
 }

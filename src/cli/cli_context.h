@@ -20,12 +20,12 @@ class CliContext {
  public:
   explicit CliContext(GlobalOptions options);
 
-  bool json() const { return options_.json; }
+  bool WantsJson() const { return options_.json; }
   /// The data folder resolved from --data-dir and the environment.
   const std::string& DataFolder() const { return folder_; }
   /// The data file inside the data folder.
   std::string DataFilePath() const;
-  CFileSetStore& store() { return store_; }
+  CFileSetStore& Store() { return store_; }
 
   /// Loads the data file for a command that changes nothing; no lock is taken.
   /// Returns kExitOk, or the exit code after printing the message.

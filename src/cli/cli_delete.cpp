@@ -46,13 +46,13 @@ void PrintPlanned(const CliContext& context, const DeleteResult& result) {
   for (const auto& item : result.items) {
     const char* record = item.recordRemoved ? "removed" : "none";
     const std::string reason = item.file ? item.file->error : std::string();
-    if (!context.json()) {
+    if (!context.WantsJson()) {
       PrintLine(item.url + "\t" + record + "\t" + FileStatus(item) + (reason.empty() ? "" : "\t" + reason));
       continue;
     }
     items.push_back(Json{{"url", item.url}, {"record", record}, {"file", FileStatus(item)}, {"reason", reason}});
   }
-  if (context.json()) PrintJson(items);
+  if (context.WantsJson()) PrintJson(items);
 }
 
 int Run(CliContext& context, const ParsedArgs& args) {
@@ -65,7 +65,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
   }
   const bool dryRun = args.Has(kDryRunOption);
   if (int rc = dryRun ? context.OpenForReading() : context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   std::vector<std::string> urls;
   for (const auto& operand : args.positionals) urls.push_back(ItemUrlOf(store, operand));
 

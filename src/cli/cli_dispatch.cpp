@@ -141,7 +141,7 @@ int Resolve(const Args& args, size_t next, const std::vector<OptionSpec>& extra,
   std::vector<OptionSpec> specs = command.options;
   specs.insert(specs.end(), extra.begin(), extra.end());
   ParseOutcome outcome = ParseArgs(Args(args.begin() + static_cast<long>(next), args.end()), specs);
-  if (!outcome.ok()) return UsageError(outcome.error, {outcome.option}, UsageLine(command));
+  if (!outcome.Ok()) return UsageError(outcome.error, {outcome.option}, UsageLine(command));
   const size_t count = outcome.args.positionals.size();
   if (count < command.minOperands) return UsageError(MessageId::UsageMissingArguments, {}, UsageLine(command));
   if (command.maxOperands != kAnyCount && count > command.maxOperands) {

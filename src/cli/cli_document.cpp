@@ -21,7 +21,7 @@ bool FileExists(const std::string& path) {
 
 // Prints one text value, or the same as a JSON string.
 void PrintValue(const CliContext& context, const std::string& value) {
-  if (context.json()) {
+  if (context.WantsJson()) {
     PrintJson(Json(value));
   } else {
     PrintText(value);
@@ -36,7 +36,7 @@ int Init(CliContext& context, const ParsedArgs& args) {
   const std::string path = context.DataFilePath();
   if (FileExists(path)) return Fail(kExitFailed, MessageText(MessageId::DataFileExists, {path}));
 
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   store.CreateStarterDocument();
   store.SetStorePath(store.GetRootName(), rootPath ? AbsolutePath(*rootPath) : DefaultRootStorePath(),
                      StorePathKind::UsrDef);
@@ -48,14 +48,14 @@ int Init(CliContext& context, const ParsedArgs& args) {
 
 int Info(CliContext& context, const ParsedArgs&) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const CFileSetStore& store = context.store();
+  const CFileSetStore& store = context.Store();
   Json info = {{"version", store.GetVersion()},
                {"root", store.GetRootName()},
                {"data-file", store.GetDataFilePath()},
                {"sets", store.GetFileSetNames().size()},
                {"items", store.GetRootItems().size()},
                {"view-sets", store.GetViewSetNames().size()}};
-  if (context.json()) {
+  if (context.WantsJson()) {
     PrintJson(info);
     return kExitOk;
   }
@@ -67,7 +67,7 @@ int Info(CliContext& context, const ParsedArgs&) {
 
 int Dump(CliContext& context, const ParsedArgs&) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  PrintValue(context, context.store().GetXml(true));
+  PrintValue(context, context.Store().GetXml(true));
   return kExitOk;
 }
 
@@ -76,7 +76,7 @@ int Restore(CliContext& context, const ParsedArgs& args) {
   const auto xml = ReadInputText(file);
   if (!xml) return Fail(kExitFailed, MessageText(MessageId::CannotReadFile, {file}));
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (!store.LoadXml(*xml)) return Report({MessageId::RestoreFailed, MessageId::NotSetDocument, {file}});
   // Whatever replaces the library must be one the program can work with afterwards.
   if (!store.IsUsableDocument()) {

@@ -21,7 +21,7 @@ class CliFilingProgress : public IFilingProgress {
   void Finish() override {}
 
   /// How many failures were reported.
-  size_t errors() const { return errors_; }
+  size_t Errors() const { return errors_; }
 
  private:
   ErrorChoice answer_;

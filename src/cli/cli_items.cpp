@@ -20,9 +20,9 @@ std::string ItemPathOf(const std::string& argument) {
 int Show(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const std::string path = ItemPathOf(args.positionals[0]);
-  const CFileItem item = context.store().FindItemByPath(path);
+  const CFileItem item = context.Store().FindItemByPath(path);
   if (item.GetPath().empty()) return Report({MessageId::UnknownItem, MessageId::None, {path}});
-  if (context.json()) {
+  if (context.WantsJson()) {
     PrintJson(Json{{"name", item.GetName()},
                    {"path", item.GetPath()},
                    {"description", item.GetDescription()},
@@ -68,7 +68,7 @@ int Set(CliContext& context, const ParsedArgs& args) {
   ItemEdit edit;
   if (int rc = ReadEdit(args, edit); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  if (int rc = Report(EditItem(context.store(), ItemPathOf(args.positionals[0]), edit)); rc != kExitOk) return rc;
+  if (int rc = Report(EditItem(context.Store(), ItemPathOf(args.positionals[0]), edit)); rc != kExitOk) return rc;
   return context.SaveChanges();
 }
 

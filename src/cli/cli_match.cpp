@@ -19,7 +19,7 @@ int Match(CliContext& context, const ParsedArgs& args) {
                 MessageCode(MessageId::KeywordEmpty));
   }
   const bool found = ContentMatcher().Matches(keyword, AbsolutePath(args.positionals[1]));
-  if (context.json()) {
+  if (context.WantsJson()) {
     PrintJson(Json(found));
   } else {
     PrintLine(found ? "true" : "false");

@@ -66,13 +66,13 @@ std::string ExpressionToRun(const CFileSetStore& store, const std::string& expre
 
 int Query(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const CFileSetStore& store = context.store();
+  const CFileSetStore& store = context.Store();
   const std::string keywords = args.Last("--keywords").value_or("");
   CheckResult why;
   auto result = EvaluateExpression(store, ExpressionToRun(store, args.positionals[0], keywords), why);
   if (!result) return Report(why);
   FilterByKeywords(store, keywords, result->items, QueryPanelKeywordFlags(store));
-  PrintResult(*result, context.json());
+  PrintResult(*result, context.WantsJson());
   return kExitOk;
 }
 

@@ -11,8 +11,8 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_output.h"
 #include "store/file_url.h"
-#include "store/hand_over.h"
-#include "store/unique_fd.h"
+#include "base/hand_over.h"
+#include "base/unique_fd.h"
 
 namespace ovelin::cli {
 namespace {

@@ -44,7 +44,7 @@ int Add(CliContext& context, const ParsedArgs& args) {
   if (int rc = CheckStorePathOptions(paths, extends, false); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
 
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckNewSetName(store, name, MessageId::NameExists)); rc != kExitOk) return rc;
   NameList parents = UniqueInOrder(args.All("--parent"));
   if (parents.empty()) parents.push_back(store.GetRootName());
@@ -64,7 +64,7 @@ int Rename(CliContext& context, const ParsedArgs& args) {
   const std::string& oldName = args.positionals[0];
   const std::string& newName = args.positionals[1];
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, oldName)); rc != kExitOk) return rc;
   if (newName == oldName) return kExitOk;
   if (int rc = Report(CheckNewSetName(store, newName, MessageId::NameConflictsWithSet)); rc != kExitOk) return rc;
@@ -78,7 +78,7 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   const NameList parents(args.positionals.begin() + 1, args.positionals.end());
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   if (int rc = ReportUnder(MessageId::SetParentsFailed, name, CheckParentsExist(store, parents)); rc != kExitOk) {
     return rc;
@@ -99,7 +99,7 @@ int Path(CliContext& context, const ParsedArgs& args) {
   const auto extends = args.All("--extend");
   if (int rc = CheckStorePathOptions(paths, extends, true); rc != kExitOk) return rc;
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   StorePath path;
   if (int rc = ChooseStorePath(paths, extends, store.GetParents(name), path, MessageId::SetPathFailed, name);
@@ -118,7 +118,7 @@ int Props(CliContext& context, const ParsedArgs& args) {
     return rc;
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   if (int rc = ReportUnder(MessageId::SetDefinitionsFailed, name, CheckNoTypeChange(store, name, definitions));
       rc != kExitOk) {
@@ -139,7 +139,7 @@ int Props(CliContext& context, const ParsedArgs& args) {
 int Note(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   store.SetNote(name, args.positionals[1]);
   return context.SaveChanges();
@@ -170,7 +170,7 @@ int Remove(CliContext& context, const ParsedArgs& args) {
     return Fail(kExitUsage, MessageText(MessageId::OptionNeedsOption, {kPermanentlyOption, "--delete-files"}));
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  CFileSetStore& store = context.store();
+  CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   if (name == store.GetRootName()) return Report({MessageId::RemoveSetFailed, MessageId::RootSetUndeletable, {name}});
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};

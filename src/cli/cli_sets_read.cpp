@@ -45,8 +45,8 @@ Json TreeJson(const CFileSetStore& store, const std::string& name, NameList& anc
 
 int List(CliContext& context, const ParsedArgs&) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const NameList names = context.store().GetFileSetNames();
-  if (context.json()) {
+  const NameList names = context.Store().GetFileSetNames();
+  if (context.WantsJson()) {
     PrintJson(NamesToJson(names));
     return kExitOk;
   }
@@ -62,11 +62,11 @@ int Tree(CliContext& context, const ParsedArgs& args) {
     depth = *parsed;
   }
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const CFileSetStore& store = context.store();
+  const CFileSetStore& store = context.Store();
   const std::string root = store.GetRootName();
   if (int rc = Report(CheckSetExists(store, root)); rc != kExitOk) return rc;
   NameList ancestors;
-  if (context.json()) {
+  if (context.WantsJson()) {
     PrintJson(TreeJson(store, root, ancestors, depth));
   } else {
     PrintTreeLines(store, root, ancestors, depth);
@@ -76,14 +76,14 @@ int Tree(CliContext& context, const ParsedArgs& args) {
 
 int Show(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const CFileSetStore& store = context.store();
+  const CFileSetStore& store = context.Store();
   const std::string& name = args.positionals[0];
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   const StorePath path = store.GetStorePath(name);
   const NameList parents = store.GetParents(name);
   const NameList children = store.GetChilds(name);
   const DefinitionList definitions = store.GetDefinitions(name);
-  if (context.json()) {
+  if (context.WantsJson()) {
     Json properties = Json::array();
     for (const auto& definition : definitions) properties.push_back(definition.ToString());
     PrintJson(Json{{"name", name},

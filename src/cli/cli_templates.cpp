@@ -13,8 +13,8 @@ int Export(CliContext& context, const ParsedArgs& args) {
   const std::string path = AbsolutePath(args.positionals[0]);
   const std::string branch = args.Last("--branch").value_or("");
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  if (int rc = Report(ExportTemplate(context.store(), path, branch)); rc != kExitOk) return rc;
-  if (context.json()) {
+  if (int rc = Report(ExportTemplate(context.Store(), path, branch)); rc != kExitOk) return rc;
+  if (context.WantsJson()) {
     PrintJson(Json(MessageText(MessageId::TemplateExportSucceeded)));
   } else {
     PrintLine(MessageText(MessageId::TemplateExportSucceeded));
@@ -25,7 +25,7 @@ int Export(CliContext& context, const ParsedArgs& args) {
 int Import(CliContext& context, const ParsedArgs& args) {
   const std::string path = AbsolutePath(args.positionals[0]);
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  return Report(ImportTemplate(context.store(), path));
+  return Report(ImportTemplate(context.Store(), path));
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ int CheckViewExists(const CFileSetStore& store, const std::string& name) {
 
 int List(CliContext& context, const ParsedArgs&) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
-  const NameList names = ListViewSetNames(context.store());
-  if (context.json()) {
+  const NameList names = ListViewSetNames(context.Store());
+  if (context.WantsJson()) {
     PrintJson(NamesToJson(names));
     return kExitOk;
   }
@@ -27,9 +27,9 @@ int List(CliContext& context, const ParsedArgs&) {
 int Show(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const std::string& name = args.positionals[0];
-  if (int rc = CheckViewExists(context.store(), name); rc != kExitOk) return rc;
-  const std::string expression = GetViewSetExpression(context.store(), name);
-  if (context.json()) {
+  if (int rc = CheckViewExists(context.Store(), name); rc != kExitOk) return rc;
+  const std::string expression = GetViewSetExpression(context.Store(), name);
+  if (context.WantsJson()) {
     PrintJson(Json(expression));
   } else {
     PrintLine(expression);
@@ -40,28 +40,28 @@ int Show(CliContext& context, const ParsedArgs& args) {
 // The view set operations save the data file themselves when they succeed.
 int Add(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
-  return Report(AddViewSet(context.store(), args.positionals[0], args.positionals[1]));
+  return Report(AddViewSet(context.Store(), args.positionals[0], args.positionals[1]));
 }
 
 int Set(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   const std::string& name = args.positionals[0];
-  if (int rc = CheckViewExists(context.store(), name); rc != kExitOk) return rc;
-  return Report(UpdateViewSetExpression(context.store(), name, args.positionals[1]));
+  if (int rc = CheckViewExists(context.Store(), name); rc != kExitOk) return rc;
+  return Report(UpdateViewSetExpression(context.Store(), name, args.positionals[1]));
 }
 
 int Rename(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   const std::string& oldName = args.positionals[0];
-  if (int rc = CheckViewExists(context.store(), oldName); rc != kExitOk) return rc;
-  return Report(RenameViewSet(context.store(), oldName, args.positionals[1]));
+  if (int rc = CheckViewExists(context.Store(), oldName); rc != kExitOk) return rc;
+  return Report(RenameViewSet(context.Store(), oldName, args.positionals[1]));
 }
 
 int Remove(CliContext& context, const ParsedArgs& args) {
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   const std::string& name = args.positionals[0];
-  if (int rc = Report(DeleteViewSet(context.store(), name)); rc != kExitOk) return rc;
-  WarnAboutReferences(context.store(), name);
+  if (int rc = Report(DeleteViewSet(context.Store(), name)); rc != kExitOk) return rc;
+  WarnAboutReferences(context.Store(), name);
   return kExitOk;
 }
 

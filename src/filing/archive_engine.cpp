@@ -7,7 +7,7 @@
 #include "filing/archive_records.h"
 #include "filing/touched_sets.h"
 #include "filing/url_parts.h"
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 namespace {
@@ -44,7 +44,7 @@ std::vector<JournalMove> PlanMoves(const CFileSetStore& store, const PigeonholeB
   std::vector<JournalMove> moves;
   for (size_t i = 0; i < batch.size(); ++i) {
     const auto source = LocalPathOfUrl(batch[i].Url);
-    if (!plans[i].placed() || !source) continue;
+    if (!plans[i].Placed() || !source) continue;
     std::string destination =
         ArchiveDestination(*source, batch[i].BasePath, ArchiveDestinationRoot(store, batch[i].PigPathSet));
     if (destination == *source) continue;
@@ -158,7 +158,7 @@ ArchiveResult Archive(CFileSetStore& store, const PigeonholeBatch& batch, IFilin
   for (size_t i = 0; i < batch.size() && !result.aborted; ++i) {
     const ITEM_PIGEONHOLE_STRUCT& request = batch[i];
     if (progress) progress->Item(request);
-    if (!plans[i].placed()) {
+    if (!plans[i].Placed()) {
       result.items.push_back(Unplaced(request, std::move(plans[i])));
       continue;
     }

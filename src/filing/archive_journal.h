@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 

@@ -40,7 +40,7 @@ PlannedRecord PlanRecord(const CFileSetStore& store, const ITEM_PIGEONHOLE_STRUC
     for (const auto& name : placement.sets) plan.item.AddOwningSet(name);
     if (placement.failure) plan.failures.push_back(std::move(*placement.failure));
   }
-  if (plan.placed()) plan.failures.clear();
+  if (plan.Placed()) plan.failures.clear();
   return plan;
 }
 

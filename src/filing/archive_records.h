@@ -23,7 +23,7 @@ struct PlannedRecord {
   std::vector<PlacementFailure> failures;  // one per chosen set, when no set accepts the item
 
   /// Whether some set accepts the item.
-  bool placed() const { return !item.GetOwningSets().empty(); }
+  bool Placed() const { return !item.GetOwningSets().empty(); }
 };
 
 /// Places the request's item below the most specific of its sets by its property

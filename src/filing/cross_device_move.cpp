@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "filing/file_move.h"
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 namespace {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "filing/url_parts.h"
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

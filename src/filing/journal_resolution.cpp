@@ -5,7 +5,7 @@
 #include "filing/archive_journal.h"
 #include "filing/archive_move.h"
 #include "filing/url_parts.h"
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 namespace {

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

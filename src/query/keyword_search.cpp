@@ -8,11 +8,11 @@
 
 #include "query/content/lower_case.h"
 #include "query/keyword_counter.h"
+#include "store/config_keys.h"
 
 namespace ovelin {
 namespace {
 
-constexpr std::string_view kConfigSection = "KeywordsSearch";
 constexpr std::string_view kTrimmed = " \t\r\n";
 // Below this many items per worker, starting threads costs more than it saves.
 constexpr size_t kMinItemsPerWorker = 32;
@@ -55,8 +55,8 @@ std::vector<std::string> SplitKeywords(std::string_view text) {
 
 unsigned QueryPanelKeywordFlags(const CFileSetStore& store) {
   unsigned flags = kKeywordInName | kKeywordInDescription | kKeywordInSetNames;
-  if (store.IsConfigOn(kConfigSection, "SearchFileContent")) flags |= kKeywordInContent;
-  if (store.IsConfigOn(kConfigSection, "IncludeAll")) flags |= kKeywordAllRequired;
+  if (store.IsConfigOn(config::kKeywordsSearch, config::kSearchFileContent)) flags |= kKeywordInContent;
+  if (store.IsConfigOn(config::kKeywordsSearch, config::kIncludeAll)) flags |= kKeywordAllRequired;
   return flags;
 }
 

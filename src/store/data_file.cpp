@@ -1,6 +1,6 @@
 #include "store/data_file.h"
 
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

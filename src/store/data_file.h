@@ -6,7 +6,7 @@
 #include <string>
 
 #include "store/envelope.h"
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 

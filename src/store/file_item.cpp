@@ -1,6 +1,6 @@
 #include "store/file_item.h"
 
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 #include <optional>
 

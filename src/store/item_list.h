@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "store/file_item.h"
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 

@@ -4,6 +4,7 @@
 
 #include "store/file_set_store.h"
 #include "store/xml_text.h"
+#include "store/config_keys.h"
 
 namespace ovelin {
 
@@ -11,7 +12,7 @@ std::string CFileSetStore::GetConfigValue(std::string_view section, std::string_
   if (section.empty() || key.empty()) return {};
   const std::string sectionName(section);
   const std::string keyName(key);
-  return AllSets().child("SysConfig").child(sectionName.c_str()).attribute(keyName.c_str()).value();
+  return AllSets().child(config::kRootElement.data()).child(sectionName.c_str()).attribute(keyName.c_str()).value();
 }
 
 bool CFileSetStore::IsConfigOn(std::string_view section, std::string_view key) const {
@@ -21,13 +22,13 @@ bool CFileSetStore::IsConfigOn(std::string_view section, std::string_view key) c
 }
 
 std::string CFileSetStore::GetConfigXml() const {
-  pugi::xml_node config = AllSets().child("SysConfig");
-  if (!config) return {};
+  pugi::xml_node settings = AllSets().child(config::kRootElement.data());
+  if (!settings) return {};
   struct Writer : pugi::xml_writer {
     std::string text;
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
   } writer;
-  config.print(writer, "", pugi::format_raw);
+  settings.print(writer, "", pugi::format_raw);
   return writer.text;
 }
 
@@ -38,9 +39,9 @@ bool CFileSetStore::SetConfigXml(std::string_view xml) {
   if (NestingDepth(given) + 1 > kMaxDocumentDepth) return false;
   pugi::xml_node allSets = AllSets();
   if (!allSets) return false;
-  if (pugi::xml_node old = allSets.child("SysConfig")) allSets.remove_child(old);
-  pugi::xml_node config = given.child("SysConfig");
-  if (config) allSets.append_copy(config);
+  if (pugi::xml_node old = allSets.child(config::kRootElement.data())) allSets.remove_child(old);
+  pugi::xml_node settings = given.child(config::kRootElement.data());
+  if (settings) allSets.append_copy(settings);
   return Save();
 }
 

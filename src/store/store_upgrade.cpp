@@ -3,6 +3,7 @@
 #include "store/file_url.h"
 #include "store/value_order.h"
 #include "store/xml_text.h"
+#include "store/config_keys.h"
 
 namespace ovelin {
 namespace {
@@ -19,20 +20,20 @@ pugi::xml_node ChildOrAppend(pugi::xml_node parent, const char* name) {
 }
 
 void AddKeywordsSearchDefaults(pugi::xml_node allSets) {
-  pugi::xml_node config = allSets.append_child("SysConfig");
-  pugi::xml_node search = config.append_child("KeywordsSearch");
-  SetAttribute(search, "SearchFileContent", "true");
-  SetAttribute(search, "SearchFileName", "true");
-  SetAttribute(search, "IncludeAll", "true");
-  SetAttribute(search, "UpLowSensitive", "false");
-  SetAttribute(search, "WholeWordMatch", "false");
+  pugi::xml_node settings = allSets.append_child(config::kRootElement.data());
+  pugi::xml_node search = settings.append_child(config::kKeywordsSearch.data());
+  SetAttribute(search, config::kSearchFileContent.data(), "true");
+  SetAttribute(search, config::kSearchFileName.data(), "true");
+  SetAttribute(search, config::kIncludeAll.data(), "true");
+  SetAttribute(search, config::kUpLowSensitive.data(), "false");
+  SetAttribute(search, config::kWholeWordMatch.data(), "false");
 }
 
 // A document of version 1.2 without configuration gets one instead of failing.
 void AddPigeonholeDefaults(pugi::xml_node allSets) {
-  pugi::xml_node config = ChildOrAppend(allSets, "SysConfig");
-  SetAttribute(config.append_child("Pigeonhole"), "DragDropPigAutoBelong", "true");
-  SetAttribute(ChildOrAppend(config, "KeywordsSearch"), "SearchBelongSet", "true");
+  pugi::xml_node settings = ChildOrAppend(allSets, config::kRootElement.data());
+  SetAttribute(settings.append_child(config::kPigeonhole.data()), config::kDragDropPigAutoBelong.data(), "true");
+  SetAttribute(ChildOrAppend(settings, config::kKeywordsSearch.data()), config::kSearchBelongSet.data(), "true");
 }
 
 void ConvertItemPaths(pugi::xml_node entitySets) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

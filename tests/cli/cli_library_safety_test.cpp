@@ -9,7 +9,7 @@
 #include "store/envelope.h"
 #include "store/file_set_store.h"
 #include "store/machine_identifier.h"
-#include "store/unicode_text.h"
+#include "base/unicode_text.h"
 
 namespace ovelin::test {
 namespace {

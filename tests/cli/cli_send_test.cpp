@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "cli/cli_fixture.h"
-#include "store/hand_over.h"
-#include "store/unique_fd.h"
+#include "base/hand_over.h"
+#include "base/unique_fd.h"
 
 namespace ovelin::test {
 namespace {
@@ -91,12 +91,12 @@ TEST_F(CliSend, AnUnsafeChannelFolderIsNamedWithWhatIsWrong) {
   ASSERT_EQ(::symlink(runtime_.c_str(), link.c_str()), 0);
   const auto viaLink = CliRaw({"send", "/a/b.txt"}, {}, {"XDG_RUNTIME_DIR=" + link});
   EXPECT_EQ(viaLink.exitCode, 1);
-  EXPECT_NE(viaLink.err.find(link + " is a symbolic link"), std::string::npos) << viaLink.err;
+  EXPECT_NE(viaLink.err.find(link + "是符号链接"), std::string::npos) << viaLink.err;
 
   ASSERT_EQ(::chmod(runtime_.c_str(), 01777), 0);
   const auto open = CliRaw({"send", "/a/b.txt"}, {}, Env());
   EXPECT_EQ(open.exitCode, 1);
-  EXPECT_NE(open.err.find(runtime_ + " is open to other users (mode 1777)"), std::string::npos) << open.err;
+  EXPECT_NE(open.err.find(runtime_ + "对其他用户开放（权限 1777）"), std::string::npos) << open.err;
   EXPECT_EQ(open.err.find("没有运行"), std::string::npos) << open.err;
 
   if (::geteuid() != 0) return;  // only root can give the folder away
@@ -104,7 +104,7 @@ TEST_F(CliSend, AnUnsafeChannelFolderIsNamedWithWhatIsWrong) {
   ASSERT_EQ(::chown(runtime_.c_str(), 65534, 65534), 0);
   const auto foreign = CliRaw({"send", "/a/b.txt"}, {}, Env());
   EXPECT_EQ(foreign.exitCode, 1);
-  EXPECT_NE(foreign.err.find(runtime_ + " belongs to another user (uid 65534)"), std::string::npos) << foreign.err;
+  EXPECT_NE(foreign.err.find(runtime_ + "属于另一个用户（uid 65534）"), std::string::npos) << foreign.err;
 }
 
 }  // namespace

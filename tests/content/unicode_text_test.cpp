@@ -3,7 +3,7 @@
 
 #include "query/content/lower_case.h"
 #include "query/content/marked_text.h"
-#include "store/unicode_text.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 namespace {

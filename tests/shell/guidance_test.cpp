@@ -247,7 +247,7 @@ class GuidanceTest : public QObject {
     QCOMPARE(preset, QString("A|alpha"));
     QCOMPARE(panel.CurrentKey()->expression, Normalized(library_->store(), "(A)^A2"));
     QCOMPARE(panel.CurrentResult()->size(), size_t(1));
-    QVERIFY(panel.canBack());
+    QVERIFY(panel.CanBack());
   }
 
   void aThousandRelatedSetsOpenPromptly() {

@@ -160,13 +160,13 @@ class QueryPanelTest : public QObject {
     QCOMPARE(CurrentExpression(*panel_), Normalized(library_->store(), runs.toStdString()));
     QCOMPARE(panel_->ExpressionField()->text(), CurrentExpression(*panel_));
     QCOMPARE(ResultNames(*panel_), items);
-    QVERIFY(panel_->canBack());
+    QVERIFY(panel_->CanBack());
   }
 
   void combiningWithNothingShownDoesNothing() {
     panel_->runQuery("A", {}, 1);
     QVERIFY(!panel_->CurrentKey());
-    QVERIFY(!panel_->canRefresh());
+    QVERIFY(!panel_->CanRefresh());
   }
 
   void backForwardAndRefreshWalkTheHistory() {
@@ -179,14 +179,14 @@ class QueryPanelTest : public QObject {
 
     panel_->back();
     QCOMPARE(CurrentExpression(*panel_), QString("A"));
-    QVERIFY(panel_->canForward());
-    QVERIFY(!panel_->canBack());
+    QVERIFY(panel_->CanForward());
+    QVERIFY(!panel_->CanBack());
     panel_->forward();
     QCOMPARE(CurrentExpression(*panel_), QString("B"));
-    QVERIFY(!panel_->canForward());
+    QVERIFY(!panel_->CanForward());
     panel_->back();
     panel_->runQuery("A2", {}, 0);  // a new query forgets the way forward
-    QVERIFY(!panel_->canForward());
+    QVERIFY(!panel_->CanForward());
     panel_->back();
     QCOMPARE(CurrentExpression(*panel_), QString("A"));
 
@@ -332,14 +332,14 @@ class QueryPanelTest : public QObject {
     QVERIFY(panel_->IsSearching());
     QCOMPARE(CurrentExpression(*panel_), QString("B"));
     QCOMPARE(Names(*panel_), shown);
-    QVERIFY(!panel_->canBack());
+    QVERIFY(!panel_->CanBack());
     auto* cancel = FindNamed<QPushButton>(panel_.get(), "取消搜索");
     QVERIFY(cancel && cancel->isVisible());
     QTest::mouseClick(cancel, Qt::LeftButton);
     QVERIFY(!panel_->IsSearching());
     QVERIFY(!cancel->isVisible());
     QCOMPARE(CurrentExpression(*panel_), QString("B"));
-    QVERIFY(!panel_->canBack());
+    QVERIFY(!panel_->CanBack());
 
     // A new query replaces a running search; the stopped search never shows up.
     panel_->runQuery("A", "nowhere", 0);
@@ -351,7 +351,7 @@ class QueryPanelTest : public QObject {
     QVERIFY(!panel_->IsSearching());
     QTest::qWait(300);
     QCOMPARE(CurrentExpression(*panel_), QString("A2"));
-    QVERIFY(panel_->canBack());
+    QVERIFY(panel_->CanBack());
   }
 
   void theCurrentQuerySavesAsAViewSet() {
@@ -385,7 +385,7 @@ class QueryPanelTest : public QObject {
     panel_->runQuery("A", {}, 0);
     panel_->GroupingBox()->setCurrentIndex(0);
     SelectRowNamed("a.txt");
-    QVERIFY(panel_->canDelete());
+    QVERIFY(panel_->CanDelete());
 
     OnModal<CDlgDelFileItemOption>([](CDlgDelFileItemOption* dialog) { dialog->reject(); });
     panel_->deleteSelected();

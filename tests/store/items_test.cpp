@@ -1,7 +1,7 @@
 // File items, item lists and the root item list.
 #include <gtest/gtest.h>
 
-#include "store/text_order.h"
+#include "base/text_order.h"
 #include "store_fixture.h"
 
 namespace ovelin {

@@ -1,6 +1,6 @@
 #include "query/content/bounded_file.h"
 
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "store/unicode_text.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 

@@ -1,6 +1,6 @@
 #include "query/content/converter_process.h"
 
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -2,7 +2,7 @@
 
 #include <utf8proc.h>
 
-#include "store/unicode_text.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 namespace {

@@ -1,6 +1,6 @@
 #include "query/content/marked_text.h"
 
-#include "store/unicode_text.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 

@@ -22,7 +22,7 @@ class ParseArena {
   void* Allocate(size_t size);
 
   /// Bytes handed out so far.
-  size_t used() const { return used_; }
+  size_t Used() const { return used_; }
 
  private:
   bool OutOfTime();

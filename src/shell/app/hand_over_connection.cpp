@@ -27,7 +27,7 @@ HandOverConnection::HandOverConnection(QLocalSocket* socket, std::shared_ptr<Han
   connect(socket_, &QLocalSocket::readyRead, this, &HandOverConnection::readAvailable);
   connect(socket_, &QLocalSocket::disconnected, this, &HandOverConnection::finish);
   deadline_.setSingleShot(true);
-  connect(&deadline_, &QTimer::timeout, this, &HandOverConnection::refuse);
+  connect(&deadline_, &QTimer::timeout, this, &HandOverConnection::Refuse);
   deadline_.start(kReadTimeoutMs);
   // Bytes may already be waiting; read them once the owner has connected to us.
   QMetaObject::invokeMethod(this, &HandOverConnection::readAvailable, Qt::QueuedConnection);
@@ -42,14 +42,14 @@ void HandOverConnection::readAvailable() {
   if (done_) return;
   const QByteArray arrived = socket_->readAll();
   // Many slow clients together must not take the program's memory.
-  if (!load_->TakeBytes(arrived.size())) return refuse();
+  if (!load_->TakeBytes(arrived.size())) return Refuse();
   held_ += arrived.size();
   buffer_ += arrived;
   if (expected_ < 0) {
     if (buffer_.size() < 4) return;
     expected_ = qFromLittleEndian<quint32>(buffer_.constData());
     buffer_.remove(0, 4);
-    if (expected_ > kMaxPipeMessageBytes) return refuse();
+    if (expected_ > kMaxPipeMessageBytes) return Refuse();
   }
   if (buffer_.size() < expected_) return;
 
@@ -69,7 +69,7 @@ void HandOverConnection::ReleaseBuffer() {
   held_ = 0;
 }
 
-void HandOverConnection::refuse() {
+void HandOverConnection::Refuse() {
   done_ = true;
   deadline_.stop();
   ReleaseBuffer();

@@ -53,7 +53,7 @@ class HandOverConnection : public QObject {
   void finish();
 
  private:
-  void refuse();
+  void Refuse();
   void ReleaseBuffer();
 
   QLocalSocket* socket_;

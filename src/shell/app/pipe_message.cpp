@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/hand_over.h"
+#include "base/hand_over.h"
 
 namespace ovelin {
 namespace {

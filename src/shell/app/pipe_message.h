@@ -9,7 +9,7 @@
 #include <QMetaType>
 #include <QString>
 
-#include "store/hand_over.h"
+#include "base/hand_over.h"
 
 namespace ovelin {
 

@@ -1,6 +1,6 @@
 #include "shell/app/runtime_folder.h"
 
-#include "store/hand_over.h"
+#include "base/hand_over.h"
 
 namespace ovelin {
 

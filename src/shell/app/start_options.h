@@ -7,14 +7,14 @@
 namespace ovelin {
 
 struct StartOptions {
-  /// --help or -h: print the options and end.
-  bool help = false;
-  /// --version: print the program name and version and end.
-  bool version = false;
   /// --data-dir DIR: the data folder (else the environment decides).
   QString dataDir;
   /// --screenshot FILE: save a picture of the main window, then end (not in the help).
   QString screenshotFile;
+  /// --help or -h: print the options and end.
+  bool help = false;
+  /// --version: print the program name and version and end.
+  bool version = false;
 };
 
 /// Reads the options from the program's arguments (the first is the program);

@@ -19,8 +19,6 @@ class CListSetItemProp : public PropertyTable {
   const DefinitionList& Loaded() const { return loaded_; }
   /// The rows read back as definitions ("数字" -> NUMBER, "是" -> Parent).
   DefinitionList Definitions() const;
-
- public slots:
   /// "新增": appends an own row, selects it and starts editing its name.
   void AddRow();
   /// "删除": removes the selected row unless it is inherited.

@@ -13,8 +13,6 @@ class PropertyTable : public QTableWidget {
  public:
   /// A table with these column headers and accessible name.
   PropertyTable(const QStringList& headers, const QString& accessibleName, QWidget* parent = nullptr);
-
- public slots:
   /// Ends an edit in progress; the cell keeps the typed text.
   void EndEditing();
 };

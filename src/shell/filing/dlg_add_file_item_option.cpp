@@ -22,7 +22,7 @@ CDlgAddFileItemOption::CDlgAddFileItemOption(const QString& folderDisplayName, Q
       recurse_(MakeCheckBox(tr("递归加入子目录文件项目"), this)) {
   setWindowTitle(tr("文件夹加载-") + folderDisplayName);
   recurse_->setChecked(true);
-  connect(whole_, &QCheckBox::toggled, this, &CDlgAddFileItemOption::wholeToggled);
+  connect(whole_, &QCheckBox::toggled, this, &CDlgAddFileItemOption::WholeToggled);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -37,7 +37,7 @@ int CDlgAddFileItemOption::Options() const {
   return recurse_->isChecked() ? kRecurse : 0;
 }
 
-void CDlgAddFileItemOption::wholeToggled(bool checked) {
+void CDlgAddFileItemOption::WholeToggled(bool checked) {
   // The folder as one item leaves nothing to recurse into.
   if (checked) recurse_->setChecked(false);
   recurse_->setEnabled(!checked);

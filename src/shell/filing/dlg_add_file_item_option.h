@@ -19,7 +19,7 @@ class CDlgAddFileItemOption : public QDialog {
   int Options() const;
 
  private:
-  void wholeToggled(bool checked);
+  void WholeToggled(bool checked);
 
   QCheckBox* whole_;
   QCheckBox* recurse_;

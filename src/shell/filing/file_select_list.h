@@ -23,8 +23,6 @@ class CFileSelectList : public QTableWidget {
   int AddShellItem(const QString& path, int options);
   /// The rows in order as transfer records (name, URL).
   TransferList Transfers() const;
-
- public slots:
   /// "删除选中项目": removes the selected rows.
   void RemoveSelected();
   /// "清空项目列表": removes every row.

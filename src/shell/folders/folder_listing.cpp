@@ -8,7 +8,7 @@
 
 #include "filing/item_gathering.h"
 #include "shell/app/qt_text.h"
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

@@ -37,7 +37,7 @@ CShellFolderTree::CShellFolderTree(QWidget* parent) : QTreeWidget(parent) {
   if (home != QStringLiteral("/")) AddRoot(home, QFileInfo(home).fileName(), folderIcon_);
   AddRoot(QStringLiteral("/"), QStringLiteral("/"), icons.icon(QAbstractFileIconProvider::Drive));
   connect(this, &QTreeWidget::itemExpanded, this, &CShellFolderTree::FillGrandchildren);
-  connect(this, &QTreeWidget::currentItemChanged, this, &CShellFolderTree::selectionMoved);
+  connect(this, &QTreeWidget::currentItemChanged, this, &CShellFolderTree::SelectionMoved);
 }
 
 bool CShellFolderTree::SelectPath(const QString& path) {
@@ -98,7 +98,7 @@ QTreeWidgetItem* CShellFolderTree::ChildNamed(QTreeWidgetItem* item, const QStri
   return nullptr;
 }
 
-void CShellFolderTree::selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+void CShellFolderTree::SelectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
   if (!current) return;
   // Going back up to an ancestor leaves the tree as it is.
   if (!IsAncestorOf(current, previous)) current->setExpanded(true);

@@ -29,7 +29,7 @@ class CShellFolderTree : public QTreeWidget {
   void FillChildren(QTreeWidgetItem* item);
   void FillGrandchildren(QTreeWidgetItem* item);
   QTreeWidgetItem* ChildNamed(QTreeWidgetItem* item, const QString& name);
-  void selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+  void SelectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous);
 
   QIcon folderIcon_;
 };

@@ -201,10 +201,10 @@ void CMainFrame::updateCommandStates() {
   const bool listSelected = !viewList_->SelectedName().isEmpty();
   actions_[kCmdNew]->setEnabled(hasTree || hasList || hasQuery);
   actions_[kCmdDelete]->setEnabled((hasTree && tree_->CanRemoveSet()) || (hasList && listSelected) ||
-                                   (hasQuery && rightView_->canDelete()));
-  actions_[kCmdForward]->setEnabled(rightView_->canForward());
-  actions_[kCmdBack]->setEnabled(rightView_->canBack());
-  actions_[kCmdRefresh]->setEnabled(rightView_->canRefresh());
+                                   (hasQuery && rightView_->CanDelete()));
+  actions_[kCmdForward]->setEnabled(rightView_->CanForward());
+  actions_[kCmdBack]->setEnabled(rightView_->CanBack());
+  actions_[kCmdRefresh]->setEnabled(rightView_->CanRefresh());
   actions_[kCmdArchive]->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&CMainFrame::archiveRequested)));
   actions_[kCmdGuidance]->setEnabled((hasTree && tree_->GuidanceAvailable()) ||
                                      (hasList && listSelected && viewList_->GuidanceAvailable()) ||

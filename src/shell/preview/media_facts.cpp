@@ -19,7 +19,7 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace ovelin {
 

@@ -47,8 +47,8 @@ CWebBrowser::CWebBrowser(QWidget* parent)
   settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
   page_ = new PreviewWebPage(profile, this);
   setPage(page_);
-  connect(page_, &PreviewWebPage::linkClicked, this, &CWebBrowser::openLink);
-  connect(page_, &QWebEnginePage::loadFinished, this, &CWebBrowser::pageLoaded);
+  connect(page_, &PreviewWebPage::linkClicked, this, &CWebBrowser::OpenLink);
+  connect(page_, &QWebEnginePage::loadFinished, this, &CWebBrowser::PageLoaded);
   reader_->Start();
   Clear();
 }
@@ -96,14 +96,14 @@ void CWebBrowser::Publish(const QByteArray& page, int generation) {
   page_->load(awaited_);
 }
 
-void CWebBrowser::pageLoaded(bool) {
+void CWebBrowser::PageLoaded(bool) {
   // A refused link click also ends in a (failed) load; only our own page counts.
   if (awaited_.isEmpty() || page_->url() != awaited_) return;
   awaited_.clear();
   emit previewReady();
 }
 
-void CWebBrowser::openLink(const QUrl& url) {
+void CWebBrowser::OpenLink(const QUrl& url) {
   if (opener_) opener_(url);
 }
 

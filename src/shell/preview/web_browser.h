@@ -41,8 +41,8 @@ class CWebBrowser : public QWebEngineView {
 
  private:
   void Publish(const QByteArray& page, int generation);
-  void pageLoaded(bool ok);
-  void openLink(const QUrl& url);
+  void PageLoaded(bool ok);
+  void OpenLink(const QUrl& url);
 
   PreviewSchemeHandler* scheme_;
   PreviewWebPage* page_;

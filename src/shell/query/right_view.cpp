@@ -98,13 +98,13 @@ void CRightView::ConnectControls() {
   progressTimer_.setInterval(200);
 }
 
-bool CRightView::canBack() const { return history_.CanBack(); }
+bool CRightView::CanBack() const { return history_.CanBack(); }
 
-bool CRightView::canForward() const { return history_.CanForward(); }
+bool CRightView::CanForward() const { return history_.CanForward(); }
 
-bool CRightView::canRefresh() const { return history_.CanRefresh(); }
+bool CRightView::CanRefresh() const { return history_.CanRefresh(); }
 
-bool CRightView::canDelete() const { return !filing_ && !list_->SelectedItemRows().empty(); }
+bool CRightView::CanDelete() const { return !filing_ && !list_->SelectedItemRows().empty(); }
 
 bool CRightView::IsSearching() const { return pending_.has_value(); }
 

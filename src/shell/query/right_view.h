@@ -41,13 +41,13 @@ class CRightView : public QWidget {
   ~CRightView() override;
 
   /// A previous query exists ("后退").
-  bool canBack() const;
+  bool CanBack() const;
   /// A next query exists ("前进").
-  bool canForward() const;
+  bool CanForward() const;
   /// A current query exists ("刷新").
-  bool canRefresh() const;
+  bool CanRefresh() const;
   /// Items are selected that "删除" would delete.
-  bool canDelete() const;
+  bool CanDelete() const;
   /// "相关查询制导" can be offered: there is a result.
   bool GuidanceAvailable() const;
 

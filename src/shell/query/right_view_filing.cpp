@@ -13,6 +13,7 @@
 #include "shell/filing/start_archiving.h"
 #include "shell/query/right_view.h"
 #include "store/file_set_store.h"
+#include "store/config_keys.h"
 
 namespace ovelin {
 namespace {
@@ -38,7 +39,7 @@ void CRightView::archiveFiles() { RunWizardAndArchive({}, 0); }
 
 void CRightView::archiveItems(PigeonholeBatch batch) {
   if (batch.empty()) return;
-  if (store_.IsConfigOn("Pigeonhole", "DragDropPigAutoBelong")) {
+  if (store_.IsConfigOn(config::kPigeonhole, config::kDragDropPigAutoBelong)) {
     const std::string sets = JoinNames(positiveLeaves_);
     for (auto& record : batch) record.BelongSets = sets;
   }

@@ -8,12 +8,11 @@ namespace ovelin {
 
 ConfigPanel::ConfigPanel(QWidget* parent) : QWidget(parent) {}
 
-QCheckBox* ConfigPanel::AddBox(const QString& text, const std::string& section, const std::string& key,
-                                   bool visible) {
+QCheckBox* ConfigPanel::AddBox(const QString& text, std::string_view section, std::string_view key, bool visible) {
   auto* box = new QCheckBox(text, this);
   box->setAccessibleName(text);
   box->setVisible(visible);
-  if (!key.empty()) bindings_.append({box, section, key});
+  if (!key.empty()) bindings_.append({box, std::string(section), std::string(key)});
   return box;
 }
 

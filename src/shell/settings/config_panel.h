@@ -26,7 +26,7 @@ class ConfigPanel : public QWidget {
 
  protected:
   /// A check box bound to `section`/`key`; an empty key binds nothing.
-  QCheckBox* AddBox(const QString& text, const std::string& section, const std::string& key, bool visible);
+  QCheckBox* AddBox(const QString& text, std::string_view section, std::string_view key, bool visible);
 
  private:
   struct Binding {

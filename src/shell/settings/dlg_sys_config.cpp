@@ -9,25 +9,26 @@
 #include "shell/settings/dlg_panel_pig_conf.h"
 #include "shell/settings/dlg_panel_search_conf.h"
 #include "store/file_set_store.h"
+#include "store/config_keys.h"
 
 namespace ovelin {
 namespace {
 
 // The page table: key, title, parent key.
 struct PageEntry {
-  const char* key;
+  std::string_view key;
   const char* title;  // translated where shown
   const char* parent;
 };
 constexpr PageEntry kPages[] = {
     {"Root", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "Ovelin设置"), "NULL"},
-    {"KeywordsSearch", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "关键字搜索"), "Root"},
-    {"Pigeonhole", QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "归档"), "Root"},
+    {config::kKeywordsSearch, QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "关键字搜索"), "Root"},
+    {config::kPigeonhole, QT_TRANSLATE_NOOP("ovelin::CDlgSysConfig", "归档"), "Root"},
 };
 
 ConfigPanel* CreatePage(std::string_view key, QWidget* parent) {
-  if (key == "KeywordsSearch") return new CDlgPanelSearchConf(parent);
-  if (key == "Pigeonhole") return new CDlgPanelPigConf(parent);
+  if (key == config::kKeywordsSearch) return new CDlgPanelSearchConf(parent);
+  if (key == config::kPigeonhole) return new CDlgPanelPigConf(parent);
   return nullptr;
 }
 
@@ -45,7 +46,7 @@ CDlgSysConfig::CDlgSysConfig(CFileSetStore& store, QWidget* parent)
   for (const PageEntry& entry : kPages) {
     const QStringList title{tr(entry.title)};
     QTreeWidgetItem* item = top ? new QTreeWidgetItem(top, title) : new QTreeWidgetItem(pages_, title);
-    item->setData(0, Qt::UserRole, QString::fromLatin1(entry.key));
+    item->setData(0, Qt::UserRole, QString::fromLatin1(entry.key.data(), entry.key.size()));
     if (!top) top = item;
     top->setExpanded(true);
   }

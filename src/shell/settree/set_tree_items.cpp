@@ -8,7 +8,7 @@
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "store/file_set_store.h"
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

@@ -7,7 +7,7 @@
 #include "shell/app/qt_text.h"
 #include "shell/settree/set_tree_items.h"
 #include "store/file_set_store.h"
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

@@ -13,7 +13,7 @@
 #include "shell/guidance/related_query_guidance.h"
 #include "shell/viewlist/dlg_del_view_set_option.h"
 #include "shell/viewlist/dlg_view_set_def.h"
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 namespace ovelin {
 

@@ -1,4 +1,4 @@
-#include "store/text_order.h"
+#include "base/text_order.h"
 
 #include <algorithm>
 

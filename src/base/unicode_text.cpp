@@ -1,4 +1,4 @@
-#include "store/unicode_text.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 

@@ -1,4 +1,4 @@
-#include "store/unique_fd.h"
+#include "base/unique_fd.h"
 
 #include <fcntl.h>
 #include <unistd.h>

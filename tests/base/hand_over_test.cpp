@@ -1,8 +1,8 @@
 // The hand-over message and the UTF-16 text it travels in.
 #include <gtest/gtest.h>
 
-#include "store/hand_over.h"
-#include "store/unicode_text.h"
+#include "base/hand_over.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 namespace {

@@ -1,4 +1,4 @@
-#include "store/hand_over.h"
+#include "base/hand_over.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "store/unicode_text.h"
+#include "base/messages.h"
+#include "base/unicode_text.h"
 
 namespace ovelin {
 namespace {
@@ -43,11 +44,11 @@ std::string OctalMode(mode_t mode) {
 // wrong with it; empty when nothing is.
 std::string FolderProblem(const std::string& path) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) return path + ": " + std::strerror(errno);
-  if (S_ISLNK(info.st_mode)) return path + " is a symbolic link";
-  if (!S_ISDIR(info.st_mode)) return path + " is not a folder";
-  if (info.st_uid != ::getuid()) return path + " belongs to another user (uid " + std::to_string(info.st_uid) + ")";
-  if ((info.st_mode & 077) != 0) return path + " is open to other users (mode " + OctalMode(info.st_mode) + ")";
+  if (::lstat(path.c_str(), &info) != 0) return MessageText(MessageId::FileError, {path, std::strerror(errno)});
+  if (S_ISLNK(info.st_mode)) return MessageText(MessageId::FolderIsLink, {path});
+  if (!S_ISDIR(info.st_mode)) return MessageText(MessageId::NotAFolder, {path});
+  if (info.st_uid != ::getuid()) return MessageText(MessageId::FolderOfOtherUser, {path, std::to_string(info.st_uid)});
+  if ((info.st_mode & 077) != 0) return MessageText(MessageId::FolderOpenToOthers, {path, OctalMode(info.st_mode)});
   return {};
 }
 
@@ -57,7 +58,7 @@ std::string CandidateFolder(std::string& problem) {
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime && IsFolder(runtime)) return runtime;
   const std::string fallback = "/tmp/ovelin-" + std::to_string(::getuid());
   if (::mkdir(fallback.c_str(), 0700) == 0 || errno == EEXIST) return fallback;
-  problem = "cannot create " + fallback + ": " + std::strerror(errno);
+  problem = MessageText(MessageId::CannotCreateFolder, {fallback, std::strerror(errno)});
   return {};
 }
 
