@@ -157,6 +157,8 @@ constexpr std::array kEntries = {
     Entry{MessageId::FolderOfOtherUser, "folder-of-other-user", "{1}属于另一个用户（uid {2}）", "{1} belongs to another user (uid {2})"},
     Entry{MessageId::FolderOpenToOthers, "folder-open-to-others", "{1}对其他用户开放（权限 {2}）", "{1} is open to other users (mode {2})"},
     Entry{MessageId::CannotCreateFolder, "cannot-create-folder", "无法创建{1}：{2}", "Cannot create {1}: {2}"},
+    Entry{MessageId::FileKeptNoTrash, "file-kept-no-trash", "文件已保留：它所在的文件系统没有可用的回收站（{1}）；{2} 可以永久删除它", "The file is kept: its file system has no usable trash ({1}); {2} deletes it for good"},
+    Entry{MessageId::FileKept, "file-kept", "文件已保留：{1}", "The file is kept: {1}"},
     Entry{MessageId::ItemEditFailed, "item-edit-failed", "修改项目失败!", "Failed to change the item!"},
     Entry{MessageId::UnknownItem, "unknown-item", "没有路径为\"{1}\"的项目", "There is no item with the path \"{1}\""},
     Entry{MessageId::ItemWithoutSets, "item-without-sets", "项目至少要属于一个文件集", "An item belongs to one set at least"},

@@ -123,6 +123,8 @@ enum class MessageId {
   FolderOfOtherUser,
   FolderOpenToOthers,
   CannotCreateFolder,
+  FileKeptNoTrash,
+  FileKept,
   // Editing a recorded item (item set, the item edit list).
   ItemEditFailed,
   UnknownItem,

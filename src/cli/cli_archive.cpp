@@ -28,7 +28,7 @@ int ChooseErrorAnswer(const ParsedArgs& args, ErrorChoice& answer) {
   } else if (choice == "abort") {
     answer = ErrorChoice::Abort;
   } else {
-    return Fail(kExitUsage, MessageText(MessageId::OnErrorChoice, {choice}));
+    return Report({MessageId::OnErrorChoice, MessageId::None, {choice}}, kExitUsage);
   }
   return kExitOk;
 }
@@ -37,9 +37,9 @@ int ChooseErrorAnswer(const ParsedArgs& args, ErrorChoice& answer) {
 int CheckItemOptionsHaveTargets(const ParsedArgs& args) {
   if (!args.positionals.empty()) return kExitOk;
   for (const char* option : kItemOptions) {
-    if (args.Has(option)) return Fail(kExitUsage, MessageText(MessageId::ItemOptionWithoutTargets, {option}));
+    if (args.Has(option)) return Report({MessageId::ItemOptionWithoutTargets, MessageId::None, {option}}, kExitUsage);
   }
-  if (!args.Has("--batch")) return Fail(kExitUsage, MessageText(MessageId::NothingToArchive));
+  if (!args.Has("--batch")) return Report({MessageId::NothingToArchive, MessageId::None}, kExitUsage);
   return kExitOk;
 }
 
@@ -47,7 +47,7 @@ int ReadBatch(const ParsedArgs& args, PigeonholeBatch& batch) {
   const auto file = args.Last("--batch");
   if (!file) return kExitOk;
   const auto text = ReadInputText(*file);
-  if (!text) return Fail(kExitFailed, MessageText(MessageId::BatchUnreadable, {*file}));
+  if (!text) return Report({MessageId::BatchUnreadable, MessageId::None, {*file}}, kExitFailed);
   return AppendJsonRecords(*text, *file == "-" ? MessageText(MessageId::BatchOnStdin) : *file, batch);
 }
 
@@ -184,7 +184,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
   }
   if (!result.saved && !dryRun) {
     WarnUnrecorded(result);
-    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {store.GetDataFilePath()}));
+    return Report({MessageId::SaveFailed, MessageId::None, {store.GetDataFilePath()}}, kExitFailed);
   }
   return progress.Errors() == 0 && unplaced == 0 ? kExitOk : kExitFailed;
 }

@@ -42,14 +42,14 @@ int Xml(CliContext& context, const ParsedArgs&) {
 int SetXml(CliContext& context, const ParsedArgs& args) {
   const std::string& file = args.positionals[0];
   const auto xml = ReadInputText(file);
-  if (!xml) return Fail(kExitFailed, MessageText(MessageId::CannotReadFile, {file}));
+  if (!xml) return Report({MessageId::CannotReadFile, MessageId::None, {file}}, kExitFailed);
   if (!IsConfigurationText(*xml)) {
-    return Fail(kExitFailed, MessageText(MessageId::NotConfigDocument, {file}));
+    return Report({MessageId::NotConfigDocument, MessageId::None, {file}}, kExitFailed);
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   // The store saves the data file itself when it replaces the configuration.
   if (!context.Store().SetConfigXml(*xml)) {
-    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {context.Store().GetDataFilePath()}));
+    return Report({MessageId::SaveFailed, MessageId::None, {context.Store().GetDataFilePath()}}, kExitFailed);
   }
   return kExitOk;
 }

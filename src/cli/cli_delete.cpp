@@ -57,11 +57,11 @@ void PrintPlanned(const CliContext& context, const DeleteResult& result) {
 
 int Run(CliContext& context, const ParsedArgs& args) {
   for (const auto& operand : args.positionals) {
-    if (operand.empty()) return Fail(kExitUsage, MessageText(MessageId::EmptyUrl));
+    if (operand.empty()) return Report({MessageId::EmptyUrl, MessageId::None}, kExitUsage);
   }
   const bool deleteFiles = !args.Has("--keep-files");
   if (!deleteFiles && args.Has(kPermanentlyOption)) {
-    return Fail(kExitUsage, MessageText(MessageId::OptionsExclude, {"--keep-files", kPermanentlyOption}));
+    return Report({MessageId::OptionsExclude, MessageId::None, {"--keep-files", kPermanentlyOption}}, kExitUsage);
   }
   const bool dryRun = args.Has(kDryRunOption);
   if (int rc = dryRun ? context.OpenForReading() : context.OpenForChange(); rc != kExitOk) return rc;
@@ -86,7 +86,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
     }
   }
   if (!result.saved && !dryRun) {
-    return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {store.GetDataFilePath()}));
+    return Report({MessageId::SaveFailed, MessageId::None, {store.GetDataFilePath()}}, kExitFailed);
   }
   if (unknownCount > 0) {
     return Fail(kExitFailed, MessageText(MessageId::ItemsNotRemoved, {std::to_string(unknownCount)}), unknown,

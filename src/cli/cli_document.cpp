@@ -30,17 +30,17 @@ void PrintValue(const CliContext& context, const std::string& value) {
 
 int Init(CliContext& context, const ParsedArgs& args) {
   const auto rootPath = args.Last("--root-path");
-  if (rootPath && rootPath->empty()) return Fail(kExitUsage, MessageText(MessageId::OptionNeedsFolder, {"--root-path"}));
+  if (rootPath && rootPath->empty()) return Report({MessageId::OptionNeedsFolder, MessageId::None, {"--root-path"}}, kExitUsage);
   if (int rc = context.CheckMachineIdentifier(); rc != kExitOk) return rc;
   if (int rc = context.CreateFolderAndLock(); rc != kExitOk) return rc;
   const std::string path = context.DataFilePath();
-  if (FileExists(path)) return Fail(kExitFailed, MessageText(MessageId::DataFileExists, {path}));
+  if (FileExists(path)) return Report({MessageId::DataFileExists, MessageId::None, {path}}, kExitFailed);
 
   CFileSetStore& store = context.Store();
   store.CreateStarterDocument();
   store.SetStorePath(store.GetRootName(), rootPath ? AbsolutePath(*rootPath) : DefaultRootStorePath(),
                      StorePathKind::UsrDef);
-  if (!store.SaveTo(path)) return Fail(kExitFailed, MessageText(MessageId::SaveFailed, {path}));
+  if (!store.SaveTo(path)) return Report({MessageId::SaveFailed, MessageId::None, {path}}, kExitFailed);
   if (!CopyFileAtomically(path, path + kBackupSuffix)) Warn(MessageText(MessageId::BackupFailed));
   PrintValue(context, path);
   return kExitOk;
@@ -74,18 +74,18 @@ int Dump(CliContext& context, const ParsedArgs&) {
 int Restore(CliContext& context, const ParsedArgs& args) {
   const std::string& file = args.positionals[0];
   const auto xml = ReadInputText(file);
-  if (!xml) return Fail(kExitFailed, MessageText(MessageId::CannotReadFile, {file}));
+  if (!xml) return Report({MessageId::CannotReadFile, MessageId::None, {file}}, kExitFailed);
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.Store();
   if (!store.LoadXml(*xml)) return Report({MessageId::RestoreFailed, MessageId::NotSetDocument, {file}});
   // Whatever replaces the library must be one the program can work with afterwards.
   if (!store.IsUsableDocument()) {
-    return Fail(kExitFailed, MessageText(MessageId::UnusableDocument, {file, std::to_string(kMaxDocumentDepth)}));
+    return Report({MessageId::UnusableDocument, MessageId::None, {file, std::to_string(kMaxDocumentDepth)}}, kExitFailed);
   }
   // The restored document replaces the whole library: keep the one it replaces.
   const std::string path = store.GetDataFilePath();
   if (!CopyFileAtomically(path, path + kBackupSuffix)) {
-    return Fail(kExitFailed, MessageText(MessageId::RestoreBackupFailed, {path}));
+    return Report({MessageId::RestoreBackupFailed, MessageId::None, {path}}, kExitFailed);
   }
   return context.SaveChanges();
 }

@@ -14,11 +14,10 @@ FileRemoval RemovalOf(const ParsedArgs& args) {
 void ReportKeptFile(const std::string& url, const RemovalResult& result) {
   Warn(MessageText(MessageId::DeleteFailed, {url}));
   if (result.outcome == RemovalOutcome::NoTrash) {
-    Warn("the file is kept: its file system has no usable trash (" + result.error +
-         "); " + kPermanentlyOption + " deletes it for good");
+    Warn(MessageText(MessageId::FileKeptNoTrash, {result.error, kPermanentlyOption}));
     return;
   }
-  Warn("the file is kept: " + result.error);
+  Warn(MessageText(MessageId::FileKept, {result.error}));
 }
 
 bool RemoveFilesOfUrls(const std::vector<std::string>& urls, FileRemoval how) {

@@ -64,27 +64,27 @@ bool IsKnownField(const std::string& key) {
 }
 
 int ReadRecord(const Json& json, const std::string& place, ITEM_PIGEONHOLE_STRUCT& record) {
-  if (!json.is_object()) return Fail(kExitUsage, MessageText(MessageId::BatchRecordNotObject, {place}));
+  if (!json.is_object()) return Report({MessageId::BatchRecordNotObject, MessageId::None, {place}}, kExitUsage);
   for (const auto& [key, value] : json.items()) {
-    if (!IsKnownField(key)) return Fail(kExitUsage, MessageText(MessageId::BatchUnknownField, {place, key}));
+    if (!IsKnownField(key)) return Report({MessageId::BatchUnknownField, MessageId::None, {place, key}}, kExitUsage);
   }
   std::string* targets[] = {&record.Name,       &record.Description, &record.BelongSets,
                             &record.PigPathSet, &record.Url,         &record.BasePath};
   for (size_t i = 0; i < std::size(kStringFields); ++i) {
     if (!ReadStringField(json, kStringFields[i], *targets[i])) {
-      return Fail(kExitUsage, MessageText(MessageId::BatchFieldNotString, {place, kStringFields[i]}));
+      return Report({MessageId::BatchFieldNotString, MessageId::None, {place, kStringFields[i]}}, kExitUsage);
     }
   }
   if (!ReadPropertyValues(json, record.PropValueAry)) {
-    return Fail(kExitUsage, MessageText(MessageId::BatchBadPropertyValues, {place}));
+    return Report({MessageId::BatchBadPropertyValues, MessageId::None, {place}}, kExitUsage);
   }
   // An empty Name stands for the file name; a blank one would name the item with nothing.
   if (!record.Name.empty() && IsBlankName(record.Name)) {
-    return Fail(kExitUsage, MessageText(MessageId::BatchNameBlank, {place}));
+    return Report({MessageId::BatchNameBlank, MessageId::None, {place}}, kExitUsage);
   }
-  if (record.Url.empty()) return Fail(kExitUsage, MessageText(MessageId::BatchUrlMissing, {place}));
+  if (record.Url.empty()) return Report({MessageId::BatchUrlMissing, MessageId::None, {place}}, kExitUsage);
   // A bare path would be recorded as an address and never moved.
-  if (record.Url.front() == '/') return Fail(kExitUsage, MessageText(MessageId::BatchUrlIsPath, {place, record.Url}));
+  if (record.Url.front() == '/') return Report({MessageId::BatchUrlIsPath, MessageId::None, {place, record.Url}}, kExitUsage);
   return kExitOk;
 }
 
@@ -134,18 +134,18 @@ int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch) {
   for (const auto& option : args.All("--prop")) {
     std::string entry;
     if (!PropertyEntry(option, entry)) {
-      return Fail(kExitUsage, MessageText(MessageId::PropOptionNeedsNameValue, {option}));
+      return Report({MessageId::PropOptionNeedsNameValue, MessageId::None, {option}}, kExitUsage);
     }
     shared.PropValueAry.push_back(entry);
   }
   const auto name = args.Last("--name");
-  if (name && IsBlankName(*name)) return Fail(kExitUsage, MessageText(MessageId::NameOptionBlank));
+  if (name && IsBlankName(*name)) return Report({MessageId::NameOptionBlank, MessageId::None}, kExitUsage);
   const auto base = args.Last("--base");
-  if (base && base->empty()) return Fail(kExitUsage, MessageText(MessageId::BaseOptionEmpty));
+  if (base && base->empty()) return Report({MessageId::BaseOptionEmpty, MessageId::None}, kExitUsage);
 
   const FolderTargets folders = FolderTargetsOf(args);
   for (const auto& target : args.positionals) {
-    if (target.empty()) return Fail(kExitUsage, MessageText(MessageId::EmptyTarget));
+    if (target.empty()) return Report({MessageId::EmptyTarget, MessageId::None}, kExitUsage);
     ITEM_PIGEONHOLE_STRUCT record = shared;
     const bool local = IsLocalTarget(target);
     record.Url = local ? MakeFileUrl(NormalLocalPath(target)) : target;
@@ -170,8 +170,8 @@ int AppendTargetRecords(const ParsedArgs& args, PigeonholeBatch& batch) {
 
 int AppendJsonRecords(const std::string& text, const std::string& source, PigeonholeBatch& batch) {
   const Json document = Json::parse(text, nullptr, false);
-  if (document.is_discarded()) return Fail(kExitUsage, MessageText(MessageId::BatchNotJson, {source}));
-  if (!document.is_array()) return Fail(kExitUsage, MessageText(MessageId::BatchNotArray, {source}));
+  if (document.is_discarded()) return Report({MessageId::BatchNotJson, MessageId::None, {source}}, kExitUsage);
+  if (!document.is_array()) return Report({MessageId::BatchNotArray, MessageId::None, {source}}, kExitUsage);
   PigeonholeBatch records;
   for (size_t i = 0; i < document.size(); ++i) {
     ITEM_PIGEONHOLE_STRUCT record;

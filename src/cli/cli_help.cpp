@@ -66,7 +66,8 @@ int Help(CliContext&, const ParsedArgs& args) {
   }
   std::string topic = words[0];
   for (size_t i = 1; i < words.size(); ++i) topic += " " + words[i];
-  return Fail(kExitUsage, MessageText(MessageId::NoHelpTopic, {topic}), "ovelin-cli --help");
+  return Fail(kExitUsage, MessageText(MessageId::NoHelpTopic, {topic}), "ovelin-cli --help",
+              MessageCode(MessageId::NoHelpTopic));
 }
 
 }  // namespace

@@ -55,16 +55,16 @@ int Send(CliContext&, const ParsedArgs& args) {
   std::vector<HandOverRecord> records;
   for (const auto& target : args.positionals) records.push_back(RecordOf(target, args.Last("--name")));
   const std::string body = EncodeHandOverRecords(records);
-  if (body.size() > kMaxHandOverBytes) return Fail(kExitUsage, MessageText(MessageId::TooManyTargets));
+  if (body.size() > kMaxHandOverBytes) return Report({MessageId::TooManyTargets, MessageId::None}, kExitUsage);
   std::string problem;
   const std::string socketPath = HandOverSocketPath(&problem);
   // The desktop program runs without a channel in an unsafe folder: running or not, it cannot be reached.
-  if (socketPath.empty()) return Fail(kExitFailed, MessageText(MessageId::NoSafeChannel, {problem}));
+  if (socketPath.empty()) return Report({MessageId::NoSafeChannel, MessageId::None, {problem}}, kExitFailed);
   const UniqueFd socket = ConnectTo(socketPath);
-  if (!socket.valid()) return Fail(kExitFailed, MessageText(MessageId::DesktopNotRunning));
+  if (!socket.valid()) return Report({MessageId::DesktopNotRunning, MessageId::None}, kExitFailed);
   const std::string message = FrameHandOverMessage(body);
   if (!WriteAll(socket.get(), message.data(), message.size()) || !ReadReply(socket.get())) {
-    return Fail(kExitFailed, MessageText(MessageId::HandOverRefused));
+    return Report({MessageId::HandOverRefused, MessageId::None}, kExitFailed);
   }
   return kExitOk;
 }

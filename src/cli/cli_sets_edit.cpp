@@ -69,7 +69,7 @@ int Rename(CliContext& context, const ParsedArgs& args) {
   if (newName == oldName) return kExitOk;
   if (int rc = Report(CheckNewSetName(store, newName, MessageId::NameConflictsWithSet)); rc != kExitOk) return rc;
   if (!RenameFileSetWithReferences(store, oldName, newName)) {
-    return Fail(kExitFailed, MessageText(MessageId::RenameSetFailed, {oldName}));
+    return Report({MessageId::RenameSetFailed, MessageId::None, {oldName}}, kExitFailed);
   }
   return context.SaveChanges();
 }
@@ -88,7 +88,7 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   }
   if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
   if (int rc = Report(CheckOwnConflicts(store, parents, OwnDefinitions(store, name))); rc != kExitOk) return rc;
-  if (!store.SetParents(name, parents)) return Fail(kExitFailed, MessageText(MessageId::SetParentsFailed, {name}));
+  if (!store.SetParents(name, parents)) return Report({MessageId::SetParentsFailed, MessageId::None, {name}}, kExitFailed);
   store.KeepExtendedParent(name);
   return context.SaveChanges();
 }
@@ -126,11 +126,11 @@ int Props(CliContext& context, const ParsedArgs& args) {
   }
   if (int rc = Report(CheckOwnConflicts(store, store.GetParents(name), definitions)); rc != kExitOk) return rc;
   if (!store.SetOwnDefinitions(name, definitions)) {
-    return Fail(kExitFailed, MessageText(MessageId::SetDefinitionsFailed, {name}));
+    return Report({MessageId::SetDefinitionsFailed, MessageId::None, {name}}, kExitFailed);
   }
   for (const auto& property : args.All("--inherit")) {
     if (!store.DropOverride(name, property)) {
-      return Fail(kExitFailed, MessageText(MessageId::NotAnOverride, {name, property}));
+      return Report({MessageId::NotAnOverride, MessageId::None, {name, property}}, kExitFailed);
     }
   }
   return context.SaveChanges();
@@ -167,14 +167,14 @@ int Remove(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   const bool deleteFiles = args.Has("--delete-files");
   if (!deleteFiles && args.Has(kPermanentlyOption)) {
-    return Fail(kExitUsage, MessageText(MessageId::OptionNeedsOption, {kPermanentlyOption, "--delete-files"}));
+    return Report({MessageId::OptionNeedsOption, MessageId::None, {kPermanentlyOption, "--delete-files"}}, kExitUsage);
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
   CFileSetStore& store = context.Store();
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   if (name == store.GetRootName()) return Report({MessageId::RemoveSetFailed, MessageId::RootSetUndeletable, {name}});
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
-  if (!store.DeleteFileSet(name, false)) return Fail(kExitFailed, MessageText(MessageId::RemoveSetFailed, {name}));
+  if (!store.DeleteFileSet(name, false)) return Report({MessageId::RemoveSetFailed, MessageId::None, {name}}, kExitFailed);
   if (int rc = context.SaveChanges(); rc != kExitOk) return rc;
   WarnAboutReferences(store, name);
   if (!deleteFiles) return kExitOk;

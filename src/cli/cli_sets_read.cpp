@@ -58,7 +58,7 @@ int Tree(CliContext& context, const ParsedArgs& args) {
   size_t depth = SIZE_MAX;
   if (const auto text = args.Last("--depth")) {
     const auto parsed = ParseCount(*text);
-    if (!parsed) return Fail(kExitUsage, MessageText(MessageId::BadDepth, {*text}));
+    if (!parsed) return Report({MessageId::BadDepth, MessageId::None, {*text}}, kExitUsage);
     depth = *parsed;
   }
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;

@@ -29,7 +29,7 @@ class CliDeleteTest : public CliFilingTest {
   // Expects the failure report of a kept file: the message, the URL, the reason.
   static void ExpectKept(const CommandResult& result, const std::string& path) {
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.err.starts_with("文件删除失败\n" + FileUrl(path) + "\nthe file is kept: ")) << result.err;
+    EXPECT_TRUE(result.err.starts_with("文件删除失败\n" + FileUrl(path) + "\n文件已保留：")) << result.err;
     EXPECT_EQ(Lines(result.err).size(), 3u) << result.err;
     EXPECT_TRUE(fs::exists(path));
   }
