@@ -35,12 +35,13 @@ std::string SelfPath() {
 
 void PrintHeading(const BenchContext& context) {
   const SampleLibrarySummary& s = context.summary;
-  std::printf("Sample library (seed %llu): %d sets below the root in %d levels, %d with two parents; "
-              "%d property definitions\n",
-              static_cast<unsigned long long>(context.options.library.seed), s.sets, s.depth, s.setsWithTwoParents,
-              s.definitions);
-  std::printf("  %d items, %d of them in two sets; %zu File elements, %zu property values\n", s.items,
-              s.itemsInTwoSets, s.fileElements, s.propertyValues);
+  std::printf(
+      "Sample library (seed %llu): %d sets below the root in %d levels, %d with two parents; "
+      "%d property definitions\n",
+      static_cast<unsigned long long>(context.options.library.seed), s.sets, s.depth, s.setsWithTwoParents,
+      s.definitions);
+  std::printf("  %d items, %d of them in two sets; %zu File elements, %zu property values\n", s.items, s.itemsInTwoSets,
+              s.fileElements, s.propertyValues);
   std::printf("Times are the median of %d runs, store and floor runs alternating.\n\n", context.options.repeat);
 }
 

@@ -22,7 +22,6 @@ enum class CommandLineKind { Generator, Bench };
 
 /// Reads the arguments (without the program name); "--name value" and
 /// "--name=value" both work. On a bad argument returns false with `error` set.
-bool ParseCommandLine(const std::vector<std::string>& args, CommandLineKind kind, CommandLine& out,
-                      std::string& error);
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLineKind kind, CommandLine& out, std::string& error);
 
 }  // namespace ovelin

@@ -58,9 +58,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ovelin-gen-library: cannot write %s\n", out.c_str());
     return 1;
   }
-  std::printf("%s: %d sets below the root (%d with two parents, %d levels), %d property definitions, "
-              "%d items (%d in two sets), %zu File elements, %zu property values\n",
-              out.c_str(), summary->sets, summary->setsWithTwoParents, summary->depth, summary->definitions,
-              summary->items, summary->itemsInTwoSets, summary->fileElements, summary->propertyValues);
+  std::printf(
+      "%s: %d sets below the root (%d with two parents, %d levels), %d property definitions, "
+      "%d items (%d in two sets), %zu File elements, %zu property values\n",
+      out.c_str(), summary->sets, summary->setsWithTwoParents, summary->depth, summary->definitions, summary->items,
+      summary->itemsInTwoSets, summary->fileElements, summary->propertyValues);
   return 0;
 }

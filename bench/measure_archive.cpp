@@ -82,7 +82,8 @@ PigeonholeBatch BuildBatch(const CFileSetStore& store, const std::string& set, c
 }
 
 // The floor: a plain rename of each file into the folder, then one save.
-std::optional<double> TimeFloor(CFileSetStore& store, const std::vector<std::string>& files, const std::string& folder) {
+std::optional<double> TimeFloor(CFileSetStore& store, const std::vector<std::string>& files,
+                                const std::string& folder) {
   Stopwatch watch;
   for (const auto& path : files) {
     if (std::rename(path.c_str(), (folder + "/" + fs::path(path).filename().string()).c_str()) != 0) {

@@ -134,8 +134,9 @@ BenchRow MeasureCliSeparateCalls(BenchContext& context) {
   fs::remove_all(folder, ec);
   row.value = total * kBatchLines / kSeparateCalls;
   row.floor = context.cliBatchMs;
-  row.note = std::to_string(kSeparateCalls) + " calls timed, " + std::to_string(static_cast<int>(total / kSeparateCalls)) +
-             " ms each, scaled to " + std::to_string(kBatchLines);
+  row.note = std::to_string(kSeparateCalls) + " calls timed, " +
+             std::to_string(static_cast<int>(total / kSeparateCalls)) + " ms each, scaled to " +
+             std::to_string(kBatchLines);
   return row;
 }
 

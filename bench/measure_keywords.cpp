@@ -76,8 +76,8 @@ std::string TextFile(SampleRandom& random, bool withKeyword) {
 std::string HtmlFile(SampleRandom& random, bool withKeyword, int index) {
   const std::string number = std::to_string(index);
   return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Field notes " + number +
-         "</title><style>body { font: 14px serif; color: #333 }</style></head>\n<body><h1>Notes " + number +
-         "</h1>\n" + Paragraphs(random, withKeyword, [](const std::string& p) { return "<p>" + p + "</p>\n"; }) +
+         "</title><style>body { font: 14px serif; color: #333 }</style></head>\n<body><h1>Notes " + number + "</h1>\n" +
+         Paragraphs(random, withKeyword, [](const std::string& p) { return "<p>" + p + "</p>\n"; }) +
          "<ul><li>first</li><li>second</li></ul>\n</body></html>\n";
 }
 

@@ -97,8 +97,7 @@ int RunMemoryProbe(std::string_view kind, const std::string& dataFile) {
   return 0;
 }
 
-std::optional<double> ProbePeakMemory(const std::string& program, std::string_view kind,
-                                      const std::string& dataFile) {
+std::optional<double> ProbePeakMemory(const std::string& program, std::string_view kind, const std::string& dataFile) {
   const auto output = RunProbeProcess({program, std::string(kMemoryProbeFlag), std::string(kind), dataFile});
   if (!output) return std::nullopt;
   long kib = 0;

@@ -25,8 +25,7 @@ int RunMemoryProbe(std::string_view kind, const std::string& dataFile);
 
 /// Runs `program` as a probe of that kind and returns its peak resident set
 /// size in MiB; nothing when it cannot run or fails.
-std::optional<double> ProbePeakMemory(const std::string& program, std::string_view kind,
-                                      const std::string& dataFile);
+std::optional<double> ProbePeakMemory(const std::string& program, std::string_view kind, const std::string& dataFile);
 
 /// The "VmHWM:" figure in KiB of a /proc/PID/status text; nothing when missing.
 std::optional<long> ParsePeakResidentKiB(std::string_view status);

@@ -44,9 +44,8 @@ std::string FormatFigure(const std::optional<double>& figure, BenchUnit unit, bo
 std::string FormatTable(const std::vector<BenchRow>& rows) {
   std::vector<Line> lines = {Line{"measurement", "value", "floor", "ratio", "floor is", "note"}};
   for (const BenchRow& row : rows) {
-    lines.push_back(Line{row.label, FormatFigure(row.value, row.unit, true),
-                         FormatFigure(row.floor, row.unit, false), FormatRatio(row.value, row.floor),
-                         row.floor ? row.floorIs : "", row.note});
+    lines.push_back(Line{row.label, FormatFigure(row.value, row.unit, true), FormatFigure(row.floor, row.unit, false),
+                         FormatRatio(row.value, row.floor), row.floor ? row.floorIs : "", row.note});
   }
   std::array<size_t, kColumns> widths{};
   for (const Line& line : lines) {

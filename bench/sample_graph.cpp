@@ -12,11 +12,11 @@ namespace {
 constexpr double kLevelGrowth = 2.5;
 constexpr double kTwoParentShare = 0.10;
 
-const std::vector<std::string> kSetWords = {
-    "Work",  "Projects", "照片",   "Reisen", "Finance", "Family",  "音乐",  "Archive",
-    "Été",   "Research", "Invoices", "Школа", "Notes",   "Recipes", "Software", "文档"};
+const std::vector<std::string> kSetWords = {"Work",  "Projects", "照片",     "Reisen",   "Finance",  "Family",
+                                            "音乐",  "Archive",  "Été",      "Research", "Invoices", "Школа",
+                                            "Notes", "Recipes",  "Software", "文档"};
 
-const std::vector<std::string> kPropertyWords = {"Year", "Author", "年份", "Ort",     "Status",
+const std::vector<std::string> kPropertyWords = {"Year",  "Author", "年份", "Ort",     "Status",
                                                  "Größe", "Client", "评分", "Version", "Topic"};
 
 // Sizes of the levels below the root: at least one set each while there are

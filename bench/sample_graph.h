@@ -22,8 +22,8 @@ struct SampleDefinition {
 
 struct SampleSet {
   std::string name;
-  int level = 0;                        // 0 for the root set
-  std::vector<int> parents;             // the first parent first; none for the root set
+  int level = 0;             // 0 for the root set
+  std::vector<int> parents;  // the first parent first; none for the root set
   std::vector<int> children;
   std::vector<int> ownDefinitions;      // indices into SampleGraph::definitions
   std::vector<int> definitionsInForce;  // own and inherited, sorted, unique

@@ -9,20 +9,33 @@ constexpr double kRootShare = 0.01;
 constexpr double kSecondSetShare = 0.05;
 constexpr double kDescriptionShare = 0.25;
 
-const std::vector<std::string> kStems = {
-    "Quarterly Report", "IMG",      "会议纪要",   "scan",         "Müller Angebot",
-    "notes",            "Tom & Jerry", "résumé",   "draft v2",     "🎵 Lieblingslied",
-    "invoice",          "presentation", "家庭 照片", "data export", "README",
-    "Smørrebrød <menu>", "Отчёт",    "budget"};
+const std::vector<std::string> kStems = {"Quarterly Report",
+                                         "IMG",
+                                         "会议纪要",
+                                         "scan",
+                                         "Müller Angebot",
+                                         "notes",
+                                         "Tom & Jerry",
+                                         "résumé",
+                                         "draft v2",
+                                         "🎵 Lieblingslied",
+                                         "invoice",
+                                         "presentation",
+                                         "家庭 照片",
+                                         "data export",
+                                         "README",
+                                         "Smørrebrød <menu>",
+                                         "Отчёт",
+                                         "budget"};
 
 const std::vector<std::string> kSeparators = {" ", "_", "-", ""};
 
-const std::vector<std::string> kExtensions = {"pdf", "docx", "txt", "jpg", "mp3", "mp4",
+const std::vector<std::string> kExtensions = {"pdf",  "docx", "txt", "jpg", "mp3", "mp4",
                                               "xlsx", "html", "png", "md",  "doc", "xls"};
 
-const std::vector<std::string> kDescriptions = {
-    "Checked and filed", "重要文件，请勿删除", "needs review <urgent> & follow-up",
-    "Version finale — à relire", "from the old laptop"};
+const std::vector<std::string> kDescriptions = {"Checked and filed", "重要文件，请勿删除",
+                                                "needs review <urgent> & follow-up", "Version finale — à relire",
+                                                "from the old laptop"};
 
 std::string FileName(int index, SampleRandom& random) {
   return random.Pick(kStems) + random.Pick(kSeparators) + std::to_string(index) + "." + random.Pick(kExtensions);

@@ -45,8 +45,7 @@ SampleLibrary GenerateSampleLibrary(const SampleLibraryOptions& options) {
   return library;
 }
 
-std::optional<SampleLibrarySummary> WriteSampleLibrary(const SampleLibraryOptions& options,
-                                                       const std::string& path) {
+std::optional<SampleLibrarySummary> WriteSampleLibrary(const SampleLibraryOptions& options, const std::string& path) {
   SampleLibrarySummary summary;
   CFileSetStore store;
   {

@@ -37,7 +37,6 @@ SampleLibrary GenerateSampleLibrary(const SampleLibraryOptions& options);
 
 /// Generates a sample library, loads it into a store and saves it enciphered with
 /// this machine's identifier to `path`; nothing when loading or saving fails.
-std::optional<SampleLibrarySummary> WriteSampleLibrary(const SampleLibraryOptions& options,
-                                                       const std::string& path);
+std::optional<SampleLibrarySummary> WriteSampleLibrary(const SampleLibraryOptions& options, const std::string& path);
 
 }  // namespace ovelin

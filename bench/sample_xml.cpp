@@ -9,9 +9,8 @@
 namespace ovelin {
 namespace {
 
-const std::vector<std::string> kStringValues = {"Berlin", "上海", "draft", "final", "Ünterwegs",
-                                                "A & B",  "<none>", "São Paulo", "урок", "2019 Q3"};
-
+const std::vector<std::string> kStringValues = {"Berlin", "上海",   "draft",     "final", "Ünterwegs",
+                                                "A & B",  "<none>", "São Paulo", "урок",  "2019 Q3"};
 
 void AppendElement(std::string& out, std::string_view name, std::string_view text) {
   out += '<';
@@ -65,10 +64,11 @@ class SampleXmlWriter {
     AppendAttribute(out_, "RootName", graph_.sets.front().name);
     out_ += '>';
     for (size_t s = 0; s < graph_.sets.size(); ++s) WriteSet(s);
-    out_ += "</EntitySets><ViewSetRoot/><SysConfig>"
-            "<KeywordsSearch SearchFileContent=\"true\" SearchFileName=\"true\" IncludeAll=\"true\""
-            " UpLowSensitive=\"false\" WholeWordMatch=\"false\" SearchBelongSet=\"true\"/>"
-            "<Pigeonhole DragDropPigAutoBelong=\"true\"/></SysConfig></AllSets>";
+    out_ +=
+        "</EntitySets><ViewSetRoot/><SysConfig>"
+        "<KeywordsSearch SearchFileContent=\"true\" SearchFileName=\"true\" IncludeAll=\"true\""
+        " UpLowSensitive=\"false\" WholeWordMatch=\"false\" SearchBelongSet=\"true\"/>"
+        "<Pigeonhole DragDropPigAutoBelong=\"true\"/></SysConfig></AllSets>";
     return std::move(out_);
   }
 

@@ -56,20 +56,17 @@ constexpr auto kBench = CommandLineKind::Bench;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineTest,
-    ::testing::Values(ArgsCase{{}, kBench, true, 1000, 100000, 1, 3},
-                      ArgsCase{{"--sets", "50", "--items=2000", "--repeat", "5"}, kBench, true, 50, 2000, 1, 5},
-                      ArgsCase{{"out.db", "--seed", "18446744073709551615"}, kGen, true, 1000, 100000,
-                               18446744073709551615ULL, 3},
-                      ArgsCase{{"--sets", "0", "--items", "0"}, kBench, true, 0, 0, 1, 3},
-                      ArgsCase{{"--sets", "-1"}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--items", "12x"}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--items", ""}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--sets", "99999999999"}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--repeat", "0"}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--repeat", "2"}, kGen, false, 0, 0, 0, 0},
-                      ArgsCase{{"--force"}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--sets"}, kBench, false, 0, 0, 0, 0},
-                      ArgsCase{{"--bogus", "1"}, kGen, false, 0, 0, 0, 0}));
+    ::testing::Values(
+        ArgsCase{{}, kBench, true, 1000, 100000, 1, 3},
+        ArgsCase{{"--sets", "50", "--items=2000", "--repeat", "5"}, kBench, true, 50, 2000, 1, 5},
+        ArgsCase{{"out.db", "--seed", "18446744073709551615"}, kGen, true, 1000, 100000, 18446744073709551615ULL, 3},
+        ArgsCase{{"--sets", "0", "--items", "0"}, kBench, true, 0, 0, 1, 3},
+        ArgsCase{{"--sets", "-1"}, kBench, false, 0, 0, 0, 0}, ArgsCase{{"--items", "12x"}, kBench, false, 0, 0, 0, 0},
+        ArgsCase{{"--items", ""}, kBench, false, 0, 0, 0, 0},
+        ArgsCase{{"--sets", "99999999999"}, kBench, false, 0, 0, 0, 0},
+        ArgsCase{{"--repeat", "0"}, kBench, false, 0, 0, 0, 0}, ArgsCase{{"--repeat", "2"}, kGen, false, 0, 0, 0, 0},
+        ArgsCase{{"--force"}, kBench, false, 0, 0, 0, 0}, ArgsCase{{"--sets"}, kBench, false, 0, 0, 0, 0},
+        ArgsCase{{"--bogus", "1"}, kGen, false, 0, 0, 0, 0}));
 
 TEST(CommandLine, KeepsPositionalArgumentsAndFlags) {
   CommandLine out;

@@ -28,7 +28,8 @@ SampleLibraryOptions Small(int sets, int items, uint64_t seed = 7) {
 // Longest distance from the root over parent links; fails the test on a cycle.
 std::map<std::string, int> LevelsByTopologicalOrder(const CFileSetStore& store) {
   std::map<std::string, int> pendingParents;
-  for (const auto& name : store.GetFileSetNames()) pendingParents[name] = static_cast<int>(store.GetParents(name).size());
+  for (const auto& name : store.GetFileSetNames())
+    pendingParents[name] = static_cast<int>(store.GetParents(name).size());
   std::map<std::string, int> level;
   std::vector<std::string> ready = {store.GetRootName()};
   level[store.GetRootName()] = 0;
@@ -102,7 +103,7 @@ TEST_F(SampleLibraryShape, GraphHasSixLevelsLinksBothWaysAndNoCycle) {
     }
   }
   EXPECT_EQ(twoParents, library_->summary.setsWithTwoParents);
-  EXPECT_GE(twoParents, 8);   // about one set in ten
+  EXPECT_GE(twoParents, 8);  // about one set in ten
   EXPECT_LE(twoParents, 35);
   const auto levels = LevelsByTopologicalOrder(*store_);
   int deepest = 0;

@@ -61,8 +61,11 @@ void AppendUnit(std::string& bytes, char32_t unit) {
 // consumed) for a byte that does not start a valid, shortest-form sequence.
 char32_t NextCodePoint(std::string_view utf8, size_t& i) {
   const auto lead = static_cast<unsigned char>(utf8[i]);
-  const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                     : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  const int length = lead < 0x80                    ? 1
+                     : lead >= 0xC2 && lead <= 0xDF ? 2
+                     : lead >= 0xE0 && lead <= 0xEF ? 3
+                     : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                    : 0;
   if (length == 0 || i + length > utf8.size()) {
     ++i;
     return kReplacementCharacter;

@@ -12,7 +12,6 @@
 #include "cli/cli_output.h"
 #include "cli/cli_set_checks.h"
 #include "filing/archive_engine.h"
-#include "filing/planning_environment.h"
 #include "filing/url_parts.h"
 #include "store/set_checks.h"
 
@@ -84,7 +83,8 @@ int CheckTargetProperties(const CFileSetStore& store, const PigeonholeBatch& bat
   const ITEM_PIGEONHOLE_STRUCT& record = batch[firstTarget];
   NameList names;
   for (const auto& entry : record.PropValueAry) names.emplace_back(PropertyEntryName(entry));
-  return ReportUnder(MessageId::NothingArchived, {}, CheckPropertiesDefined(store, SplitNames(record.BelongSets), names));
+  return ReportUnder(MessageId::NothingArchived, {},
+                     CheckPropertiesDefined(store, SplitNames(record.BelongSets), names));
 }
 
 // A TARGET's item carries an empty value (so the initial value) for every
@@ -107,10 +107,14 @@ void CompleteTargetValues(const CFileSetStore& store, PigeonholeBatch& batch, si
 
 const char* StatusName(ArchiveStatus status) {
   switch (status) {
-    case ArchiveStatus::Moved: return "moved";
-    case ArchiveStatus::Recorded: return "recorded";
-    case ArchiveStatus::Unplaced: return "unplaced";
-    case ArchiveStatus::Failed: return "failed";
+    case ArchiveStatus::Moved:
+      return "moved";
+    case ArchiveStatus::Recorded:
+      return "recorded";
+    case ArchiveStatus::Unplaced:
+      return "unplaced";
+    case ArchiveStatus::Failed:
+      return "failed";
   }
   return "";
 }
@@ -176,7 +180,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
   CompleteTargetValues(store, batch, firstTarget);
 
   CliFilingProgress progress(answer);
-  const ArchiveResult result = Archive(store, batch, &progress, dryRun ? PlanningEnvironment() : FilingEnvironment{});
+  const ArchiveResult result = Archive(store, batch, &progress, context.Filing(dryRun));
   PrintArchived(context, result, dryRun);
   const int unplaced = CountUnplaced(result);
   if (result.aborted) {
@@ -193,7 +197,8 @@ int Run(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> ArchiveCommands() {
   return {
-      {"archive", "",
+      {"archive",
+       "",
        "[--batch FILE] [--name N] [--description D] [--set S]... [--store-set S] [--base PATH] "
        "[--prop NAME=VALUE]... [--on-error ignore|abort] [-r | --whole] [--dry-run] [TARGET...]",
        "Moves files into the store path of a set and records them in their sets.",

@@ -45,7 +45,8 @@ struct ParseOutcome {
 std::optional<size_t> ParseCount(std::string_view text);
 
 /// Parses `argv` against the known options. An unknown option, a missing value or
-/// a value given to an option without one gives an error naming the option. A lone "-" is a positional argument (stdin by convention).
+/// a value given to an option without one gives an error naming the option. A lone "-" is a positional argument (stdin
+/// by convention).
 ParseOutcome ParseArgs(const std::vector<std::string>& argv, const std::vector<OptionSpec>& known);
 
 }  // namespace ovelin::cli

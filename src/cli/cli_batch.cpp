@@ -65,7 +65,8 @@ MessageId RefusalOf(const std::string& command) {
 std::string GlobalOptionIn(const Words& words) {
   for (const std::string& word : words) {
     if (word == "--") break;
-    if (word == "--json" || word == "--data-dir" || word.starts_with("--data-dir=")) return word.substr(0, word.find('='));
+    if (word == "--json" || word == "--data-dir" || word.starts_with("--data-dir="))
+      return word.substr(0, word.find('='));
   }
   return {};
 }
@@ -84,31 +85,12 @@ int RunLine(const std::string& line, CliContext& context) {
   return RunInBatch(words, context);
 }
 
-// While it lives, the filing engines leave their saves to the batch: what they
-// change is saved with the rest, and archiving journals stay until then.
-class DeferredFilingSaves {
- public:
-  explicit DeferredFilingSaves(CliContext& context) : previous_(DefaultFilingSave()) {
-    DefaultFilingSave() = [&context](CFileSetStore&) {
-      context.SaveChanges();
-      return SaveOutcome::Deferred;
-    };
-  }
-  DeferredFilingSaves(const DeferredFilingSaves&) = delete;
-  DeferredFilingSaves& operator=(const DeferredFilingSaves&) = delete;
-  ~DeferredFilingSaves() { DefaultFilingSave() = std::move(previous_); }
-
- private:
-  SaveFunction previous_;
-};
-
 struct BatchRun {
   int exitCode = kExitOk;  // of the first failing line
   bool stopped = false;    // nothing may be saved
 };
 
 BatchRun RunLines(const std::string& text, CliContext& context, bool keepGoing) {
-  const DeferredFilingSaves deferred(context);
   BatchRun run;
   size_t number = 0;
   for (const std::string& line : SplitLines(text)) {
@@ -173,9 +155,14 @@ int Batch(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> BatchCommands() {
   return {
-      {"batch", "", "[--keep-going] FILE|-",
+      {"batch",
+       "",
+       "[--keep-going] FILE|-",
        "Runs one command per line of FILE (\"-\": stdin) with one lock, one load and one save.",
-       {{"--keep-going", false}}, 1, 1, Batch,
+       {{"--keep-going", false}},
+       1,
+       1,
+       Batch,
        "Each line holds a command as it follows ovelin-cli on the command line, without the\n"
        "global options (--data-dir and --json come from the batch command). Words are split as a\n"
        "shell does, with nothing expanded: '...', \"...\" and backslash escapes; blank lines and\n"

@@ -60,8 +60,15 @@ std::vector<Command> ConfigCommands() {
   return {
       {"config", "get", "SECTION KEY", "Prints one configuration value (empty when missing).", {}, 2, 2, Get},
       {"config", "xml", "", "Prints the configuration as XML text.", {}, 0, 0, Xml},
-      {"config", "set-xml", "FILE", "Replaces the configuration by the XML text of FILE (\"-\": stdin).", {}, 1, 1,
-       SetXml, "The text's root element must be SysConfig."},
+      {"config",
+       "set-xml",
+       "FILE",
+       "Replaces the configuration by the XML text of FILE (\"-\": stdin).",
+       {},
+       1,
+       1,
+       SetXml,
+       "The text's root element must be SysConfig."},
   };
 }
 

@@ -5,6 +5,7 @@
 #include "cli/cli_input.h"
 #include "cli/cli_leftover_moves.h"
 #include "cli/cli_output.h"
+#include "filing/planning_environment.h"
 #include "store/machine_identifier.h"
 
 namespace ovelin::cli {
@@ -78,6 +79,17 @@ int CliContext::SaveChanges() {
   }
   if (!store_.Save()) return Report({MessageId::SaveFailed, MessageId::None, {store_.GetDataFilePath()}});
   return kExitOk;
+}
+
+FilingEnvironment CliContext::Filing(bool dryRun) {
+  if (dryRun) return PlanningEnvironment();
+  FilingEnvironment environment;
+  if (!batch_) return environment;
+  environment.save = [this](CFileSetStore&) {
+    SaveChanges();
+    return SaveOutcome::Deferred;
+  };
+  return environment;
 }
 
 int CliContext::BeginBatch() {

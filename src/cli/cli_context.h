@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "filing/filing_environment.h"
 #include "store/data_file.h"
 #include "store/file_set_store.h"
 
@@ -47,6 +48,10 @@ class CliContext {
   int EndBatch();
   /// Whether a batch runs.
   bool InBatch() const { return batch_; }
+  /// What the filing engines work with: planning primitives for a dry run; in a
+  /// batch their saves are left to the batch's one save (archiving journals stay
+  /// until then).
+  FilingEnvironment Filing(bool dryRun);
 
  private:
   int TakeLock();

@@ -8,7 +8,6 @@
 #include "cli/cli_filing_batch.h"
 #include "cli/cli_output.h"
 #include "filing/delete_items.h"
-#include "filing/planning_environment.h"
 #include "filing/url_parts.h"
 
 namespace ovelin::cli {
@@ -30,11 +29,15 @@ bool DidNothing(const DeletedItem& item) {
 const char* FileStatus(const DeletedItem& item) {
   if (!item.file) return "none";
   switch (item.file->outcome) {
-    case RemovalOutcome::Trashed: return "trashed";
-    case RemovalOutcome::Deleted: return "deleted";
-    case RemovalOutcome::AlreadyGone: return "gone";
+    case RemovalOutcome::Trashed:
+      return "trashed";
+    case RemovalOutcome::Deleted:
+      return "deleted";
+    case RemovalOutcome::AlreadyGone:
+      return "gone";
     case RemovalOutcome::NoTrash:
-    case RemovalOutcome::Failed: return "kept";
+    case RemovalOutcome::Failed:
+      return "kept";
   }
   return "";
 }
@@ -70,8 +73,7 @@ int Run(CliContext& context, const ParsedArgs& args) {
   for (const auto& operand : args.positionals) urls.push_back(ItemUrlOf(store, operand));
 
   // Without a progress object every failure is ignored; it is reported from the result.
-  const DeleteResult result = DeleteItems(store, urls, deleteFiles, nullptr, RemovalOf(args),
-                                          dryRun ? PlanningEnvironment() : FilingEnvironment{});
+  const DeleteResult result = DeleteItems(store, urls, deleteFiles, nullptr, RemovalOf(args), context.Filing(dryRun));
   if (dryRun) PrintPlanned(context, result);
   bool failed = false;
   std::string unknown;  // the reasons for items that are not recorded
@@ -99,9 +101,14 @@ int Run(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> DeleteCommands() {
   return {
-      {"rm-items", "", "[--keep-files | --permanently] [--dry-run] URL...",
+      {"rm-items",
+       "",
+       "[--keep-files | --permanently] [--dry-run] URL...",
        "Removes items from every set and moves their local files to the Trash.",
-       {{"--keep-files", false}, {kPermanentlyOption, false}, {kDryRunOption, false}}, 1, kAnyCount, Run,
+       {{"--keep-files", false}, {kPermanentlyOption, false}, {kDryRunOption, false}},
+       1,
+       kAnyCount,
+       Run,
        "URL is an item's path as stored; a local path stands for its file URL. Without\n"
        "--keep-files the local file of a file URL goes to the user's Trash, also when no\n"
        "item records it; --permanently deletes it for good instead. A file whose file\n"

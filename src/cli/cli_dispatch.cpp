@@ -94,7 +94,8 @@ int ParseLeadingOptions(const Args& args, size_t& next, GlobalOptions& options) 
 void ApplyTrailingGlobals(ParsedArgs& parsed, GlobalOptions& options) {
   if (auto dir = parsed.Last("--data-dir")) options.dataDir = *dir;
   if (parsed.Has("--json")) options.json = true;
-  std::erase_if(parsed.options, [](const auto& option) { return option.first == "--data-dir" || option.first == "--json"; });
+  std::erase_if(parsed.options,
+                [](const auto& option) { return option.first == "--data-dir" || option.first == "--json"; });
 }
 
 struct Resolved {

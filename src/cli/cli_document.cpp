@@ -30,7 +30,8 @@ void PrintValue(const CliContext& context, const std::string& value) {
 
 int Init(CliContext& context, const ParsedArgs& args) {
   const auto rootPath = args.Last("--root-path");
-  if (rootPath && rootPath->empty()) return Report({MessageId::OptionNeedsFolder, MessageId::None, {"--root-path"}}, kExitUsage);
+  if (rootPath && rootPath->empty())
+    return Report({MessageId::OptionNeedsFolder, MessageId::None, {"--root-path"}}, kExitUsage);
   if (int rc = context.CheckMachineIdentifier(); rc != kExitOk) return rc;
   if (int rc = context.CreateFolderAndLock(); rc != kExitOk) return rc;
   const std::string path = context.DataFilePath();
@@ -49,12 +50,9 @@ int Init(CliContext& context, const ParsedArgs& args) {
 int Info(CliContext& context, const ParsedArgs&) {
   if (int rc = context.OpenForReading(); rc != kExitOk) return rc;
   const CFileSetStore& store = context.Store();
-  Json info = {{"version", store.GetVersion()},
-               {"root", store.GetRootName()},
-               {"data-file", store.GetDataFilePath()},
-               {"sets", store.GetFileSetNames().size()},
-               {"items", store.GetRootItems().size()},
-               {"view-sets", store.GetViewSetNames().size()}};
+  Json info = {{"version", store.GetVersion()},        {"root", store.GetRootName()},
+               {"data-file", store.GetDataFilePath()}, {"sets", store.GetFileSetNames().size()},
+               {"items", store.GetRootItems().size()}, {"view-sets", store.GetViewSetNames().size()}};
   if (context.WantsJson()) {
     PrintJson(info);
     return kExitOk;
@@ -80,7 +78,8 @@ int Restore(CliContext& context, const ParsedArgs& args) {
   if (!store.LoadXml(*xml)) return Report({MessageId::RestoreFailed, MessageId::NotSetDocument, {file}});
   // Whatever replaces the library must be one the program can work with afterwards.
   if (!store.IsUsableDocument()) {
-    return Report({MessageId::UnusableDocument, MessageId::None, {file, std::to_string(kMaxDocumentDepth)}}, kExitFailed);
+    return Report({MessageId::UnusableDocument, MessageId::None, {file, std::to_string(kMaxDocumentDepth)}},
+                  kExitFailed);
   }
   // The restored document replaces the whole library: keep the one it replaces.
   const std::string path = store.GetDataFilePath();
@@ -94,16 +93,32 @@ int Restore(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> DocumentCommands() {
   return {
-      {"init", "", "[--root-path DIR]",
+      {"init",
+       "",
+       "[--root-path DIR]",
        "Creates the data file with the starter document and the root set's store path.",
-       {{"--root-path", true}}, 0, 0, Init,
+       {{"--root-path", true}},
+       0,
+       0,
+       Init,
        "Refuses when a data file exists. Without --root-path the root set's store path is\n"
        "$XDG_DOCUMENTS_DIR, else ~/Documents when it exists, else ~/MyDoc. Prints the data file path."},
-      {"info", "", "", "Prints version, root set, data file and the numbers of sets, items and view sets.", {}, 0, 0,
+      {"info",
+       "",
+       "",
+       "Prints version, root set, data file and the numbers of sets, items and view sets.",
+       {},
+       0,
+       0,
        Info},
       {"dump", "", "", "Prints the document as XML text.", {}, 0, 0, Dump},
-      {"restore", "", "FILE",
-       "Replaces the document with a plain XML file (\"-\": stdin) whose root is AllSets, upgraded.", {}, 1, 1,
+      {"restore",
+       "",
+       "FILE",
+       "Replaces the document with a plain XML file (\"-\": stdin) whose root is AllSets, upgraded.",
+       {},
+       1,
+       1,
        Restore,
        "The data file it replaces is copied to AllSets.db.bak first. A document whose root set is\n"
        "missing or that nests deeper than the program reads is refused."},

@@ -84,7 +84,8 @@ int ReadRecord(const Json& json, const std::string& place, ITEM_PIGEONHOLE_STRUC
   }
   if (record.Url.empty()) return Report({MessageId::BatchUrlMissing, MessageId::None, {place}}, kExitUsage);
   // A bare path would be recorded as an address and never moved.
-  if (record.Url.front() == '/') return Report({MessageId::BatchUrlIsPath, MessageId::None, {place, record.Url}}, kExitUsage);
+  if (record.Url.front() == '/')
+    return Report({MessageId::BatchUrlIsPath, MessageId::None, {place, record.Url}}, kExitUsage);
   return kExitOk;
 }
 

@@ -112,9 +112,14 @@ void PrintVersion(std::ostream& out) { out << kProgram << " " << OVELIN_VERSION 
 
 std::vector<Command> HelpCommands() {
   return {
-      {"help", "", "[query | COMMAND]",
+      {"help",
+       "",
+       "[query | COMMAND]",
        "Prints the expression language with examples (help query), or the help of a command.",
-       {}, 0, 2, Help},
+       {},
+       0,
+       2,
+       Help},
   };
 }
 

@@ -76,11 +76,23 @@ int Set(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> ItemCommands() {
   return {
-      {"item", "show", "URL", "Prints an item's name, path, description, sets and property values.", {}, 1, 1, Show,
+      {"item",
+       "show",
+       "URL",
+       "Prints an item's name, path, description, sets and property values.",
+       {},
+       1,
+       1,
+       Show,
        "URL is the item's path as stored; a local path starting with \"/\" stands for its file URL."},
-      {"item", "set", "URL [--name N] [--description D] [--prop NAME=VALUE]... [--sets S;S]",
+      {"item",
+       "set",
+       "URL [--name N] [--description D] [--prop NAME=VALUE]... [--sets S;S]",
        "Changes a recorded item's name, description, property values or sets; its file stays where it is.",
-       {{"--name", true}, {"--description", true}, {"--prop", true}, {"--sets", true}}, 1, 1, Set,
+       {{"--name", true}, {"--description", true}, {"--prop", true}, {"--sets", true}},
+       1,
+       1,
+       Set,
        "URL is the item's path as stored; a local path starting with \"/\" stands for its file URL.\n"
        "--prop sets the value of a property that one of the item's sets (after --sets) defines or\n"
        "inherits; an empty value takes the property's initial value. --sets replaces the sets that\n"

@@ -31,7 +31,13 @@ int Match(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> MatchCommands() {
   return {
-      {"match", "", "KEYWORD PATH", "Tells whether a local file or folder contains a keyword: true or false.", {}, 2, 2,
+      {"match",
+       "",
+       "KEYWORD PATH",
+       "Tells whether a local file or folder contains a keyword: true or false.",
+       {},
+       2,
+       2,
        Match,
        "The keyword is lower-cased and looked for in the lower-cased text of the file, read by its extension:\n"
        "txt and xml (by byte-order mark, else UTF-8), html and htm, mht, doc and xls (through catdoc and\n"

@@ -80,9 +80,14 @@ int Query(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> QueryCommands() {
   return {
-      {"query", "", "EXPR [--keywords TEXT]",
+      {"query",
+       "",
+       "EXPR [--keywords TEXT]",
        "Evaluates an expression, narrowed by keywords; prints the normalised text, then one line per item.",
-       {{"--keywords", true}}, 1, 1, Query,
+       {{"--keywords", true}},
+       1,
+       1,
+       Query,
        "Item lines: path<TAB>name<TAB>sets<TAB>rank, in path order. With --keywords, only the items whose name,\n"
        "description, set names or (when KeywordsSearch/SearchFileContent is on) file content contain the\n"
        "keywords remain (all keywords when KeywordsSearch/IncludeAll is on), highest rank first, ties in\n"

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/hand_over.h"
 #include "base/messages.h"
+#include "base/unique_fd.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_output.h"
 #include "store/file_url.h"
-#include "base/hand_over.h"
-#include "base/unique_fd.h"
 
 namespace ovelin::cli {
 namespace {
@@ -73,8 +73,14 @@ int Send(CliContext&, const ParsedArgs& args) {
 
 std::vector<Command> SendCommands() {
   return {
-      {"send", "", "[--name N] TARGET...", "Hands files and addresses to the running desktop program.",
-       {{"--name", true}}, 1, kAnyCount, Send,
+      {"send",
+       "",
+       "[--name N] TARGET...",
+       "Hands files and addresses to the running desktop program.",
+       {{"--name", true}},
+       1,
+       kAnyCount,
+       Send,
        "TARGET is a local path (sent as its file URL, named by its file name) or an address with a scheme "
        "(named by itself); --name names every target. Fails when no desktop program runs, and when the "
        "channel's folder ($XDG_RUNTIME_DIR, else /tmp/ovelin-UID) is unsafe: a link, another user's, or open "

@@ -23,7 +23,8 @@ int ReadDefinitions(const std::vector<std::string>& texts, DefinitionList& defin
 int CheckStorePathOptions(const std::vector<std::string>& paths, const std::vector<std::string>& extends,
                           bool required) {
   if (paths.size() + extends.size() > 1) return Report({MessageId::StorePathOptionTwice, MessageId::None}, kExitUsage);
-  if (paths.empty() && extends.empty() && required) return Report({MessageId::StorePathOptionMissing, MessageId::None}, kExitUsage);
+  if (paths.empty() && extends.empty() && required)
+    return Report({MessageId::StorePathOptionMissing, MessageId::None}, kExitUsage);
   return kExitOk;
 }
 

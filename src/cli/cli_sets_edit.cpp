@@ -88,7 +88,8 @@ int Parents(CliContext& context, const ParsedArgs& args) {
   }
   if (int rc = Report(CheckParentConflicts(store, parents)); rc != kExitOk) return rc;
   if (int rc = Report(CheckOwnConflicts(store, parents, OwnDefinitions(store, name))); rc != kExitOk) return rc;
-  if (!store.SetParents(name, parents)) return Report({MessageId::SetParentsFailed, MessageId::None, {name}}, kExitFailed);
+  if (!store.SetParents(name, parents))
+    return Report({MessageId::SetParentsFailed, MessageId::None, {name}}, kExitFailed);
   store.KeepExtendedParent(name);
   return context.SaveChanges();
 }
@@ -113,8 +114,7 @@ int Path(CliContext& context, const ParsedArgs& args) {
 int Props(CliContext& context, const ParsedArgs& args) {
   const std::string& name = args.positionals[0];
   DefinitionList definitions;
-  if (int rc = ReadDefinitions(args.All("--prop"), definitions, MessageId::SetDefinitionsFailed, name);
-      rc != kExitOk) {
+  if (int rc = ReadDefinitions(args.All("--prop"), definitions, MessageId::SetDefinitionsFailed, name); rc != kExitOk) {
     return rc;
   }
   if (int rc = context.OpenForChange(); rc != kExitOk) return rc;
@@ -174,7 +174,8 @@ int Remove(CliContext& context, const ParsedArgs& args) {
   if (int rc = Report(CheckSetExists(store, name)); rc != kExitOk) return rc;
   if (name == store.GetRootName()) return Report({MessageId::RemoveSetFailed, MessageId::RootSetUndeletable, {name}});
   const std::vector<std::string> before = deleteFiles ? RootItemPaths(store) : std::vector<std::string>{};
-  if (!store.DeleteFileSet(name, false)) return Report({MessageId::RemoveSetFailed, MessageId::None, {name}}, kExitFailed);
+  if (!store.DeleteFileSet(name, false))
+    return Report({MessageId::RemoveSetFailed, MessageId::None, {name}}, kExitFailed);
   if (int rc = context.SaveChanges(); rc != kExitOk) return rc;
   WarnAboutReferences(store, name);
   if (!deleteFiles) return kExitOk;
@@ -185,20 +186,51 @@ int Remove(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> SetEditCommands() {
   return {
-      {"set", "add", "NAME [--parent P]... [--path DIR | --extend P] [--prop DEF]... [--note TEXT]",
+      {"set",
+       "add",
+       "NAME [--parent P]... [--path DIR | --extend P] [--prop DEF]... [--note TEXT]",
        "Creates an entity set.",
-       {{"--parent", true}, {"--path", true}, {"--extend", true}, {"--prop", true}, {"--note", true}}, 1, 1, Add,
+       {{"--parent", true}, {"--path", true}, {"--extend", true}, {"--prop", true}, {"--note", true}},
+       1,
+       1,
+       Add,
        "Without --parent the root set is the parent. The store path is the folder DIR (--path),\n"
        "or extends the parent P (--extend) or, with neither, the first parent given.\n"
        "DEF is name;type;min;max;init[;origin], type NUMBER or STRING."},
-      {"set", "rename", "OLD NEW", "Renames an entity set and every view-set expression that names it.", {}, 2, 2, Rename},
-      {"set", "parents", "NAME P...", "Replaces the parents of a set.", {}, 2, kAnyCount, Parents,
+      {"set",
+       "rename",
+       "OLD NEW",
+       "Renames an entity set and every view-set expression that names it.",
+       {},
+       2,
+       2,
+       Rename},
+      {"set",
+       "parents",
+       "NAME P...",
+       "Replaces the parents of a set.",
+       {},
+       2,
+       kAnyCount,
+       Parents,
        "Refuses a parent that is the set itself or one of its descendants. A set that extends\n"
        "a parent it loses extends the last remaining parent in name order."},
-      {"set", "path", "NAME (--path DIR | --extend P)", "Sets the store path of a set.",
-       {{"--path", true}, {"--extend", true}}, 1, 1, Path, "P must be one of the set's parents."},
-      {"set", "props", "NAME [--prop DEF]... [--inherit PROP]...",
-       "Sets the property definitions that the set makes itself.", {{"--prop", true}, {"--inherit", true}}, 1, 1,
+      {"set",
+       "path",
+       "NAME (--path DIR | --extend P)",
+       "Sets the store path of a set.",
+       {{"--path", true}, {"--extend", true}},
+       1,
+       1,
+       Path,
+       "P must be one of the set's parents."},
+      {"set",
+       "props",
+       "NAME [--prop DEF]... [--inherit PROP]...",
+       "Sets the property definitions that the set makes itself.",
+       {{"--prop", true}, {"--inherit", true}},
+       1,
+       1,
        Props,
        "Exactly the given list: own definitions left out are removed with their values.\n"
        "Inherited definitions stay. A DEF naming an inherited property with other bounds\n"
@@ -206,8 +238,14 @@ std::vector<Command> SetEditCommands() {
        "stays, and --inherit PROP drops it so that the inherited bounds apply again (the\n"
        "items keep their values). DEF is name;type;min;max;init[;origin], type NUMBER or STRING."},
       {"set", "note", "NAME TEXT", "Sets the note of a set.", {}, 2, 2, Note},
-      {"set", "rm", "NAME [--delete-files [--permanently]]", "Removes a set and every child left without a parent.",
-       {{"--delete-files", false}, {kPermanentlyOption, false}}, 1, 1, Remove,
+      {"set",
+       "rm",
+       "NAME [--delete-files [--permanently]]",
+       "Removes a set and every child left without a parent.",
+       {{"--delete-files", false}, {kPermanentlyOption, false}},
+       1,
+       1,
+       Remove,
        "--delete-files also moves the local files of the items that belong to no set any\n"
        "more to the user's Trash; with --permanently they are deleted for good. A file whose\n"
        "file system has no usable trash is kept and reported, and the exit code is then 1;\n"

@@ -112,13 +112,24 @@ int Show(CliContext& context, const ParsedArgs& args) {
 std::vector<Command> SetReadCommands() {
   return {
       {"set", "list", "", "Prints every entity set name in name order.", {}, 0, 0, List},
-      {"set", "tree", "[--depth N]",
-       "Prints the set graph as a tree from the root set, two spaces of indent per level.", {{"--depth", true}}, 0, 0,
+      {"set",
+       "tree",
+       "[--depth N]",
+       "Prints the set graph as a tree from the root set, two spaces of indent per level.",
+       {{"--depth", true}},
+       0,
+       0,
        Tree,
        "A set with several parents appears under each of them; children are in name order.\n"
        "--depth N prints N levels below the root set (0: the root alone); sets with many\n"
        "parents on many levels make a tree that grows exponentially with the depth."},
-      {"set", "show", "NAME", "Prints a set's store path, parents, children, property definitions and note.", {}, 1, 1,
+      {"set",
+       "show",
+       "NAME",
+       "Prints a set's store path, parents, children, property definitions and note.",
+       {},
+       1,
+       1,
        Show,
        "Lines: name, path-kind (UsrDef or ExParent), path, effective-path, parents, children\n"
        "(\";\"-joined), one property line per definition (name;type;min;max;init;origin), note."},

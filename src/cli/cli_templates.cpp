@@ -32,11 +32,24 @@ int Import(CliContext& context, const ParsedArgs& args) {
 
 std::vector<Command> TemplateCommands() {
   return {
-      {"template", "export", "FILE [--branch SET]",
-       "Writes the set structure (no items, no view sets) to a template file.", {{"--branch", true}}, 1, 1, Export,
+      {"template",
+       "export",
+       "FILE [--branch SET]",
+       "Writes the set structure (no items, no view sets) to a template file.",
+       {{"--branch", true}},
+       1,
+       1,
+       Export,
        "Without --branch the whole tree; with it the set, its descendants and its ancestors.\n"
        "The file opens on any machine."},
-      {"template", "import", "FILE", "Merges the sets of a template file under the root set.", {}, 1, 1, Import,
+      {"template",
+       "import",
+       "FILE",
+       "Merges the sets of a template file under the root set.",
+       {},
+       1,
+       1,
+       Import,
        "A set whose name exists is linked under its template parent and takes the template's\n"
        "definitions; a name used by a view set is skipped with its subtree."},
   };

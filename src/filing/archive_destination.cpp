@@ -27,9 +27,11 @@ std::string UnreachableStorePathReason(const CFileSetStore& store, const std::st
     const StorePath path = store.GetStorePath(current);
     if (!path.found && extender.empty()) return Unreachable(pigPathSet, MessageText(MessageId::NoSuchSet));
     if (!path.found) return Unreachable(pigPathSet, MessageText(MessageId::ExtendedParentMissing, {extender, current}));
-    if (!passed.insert(current).second) return Unreachable(pigPathSet, MessageText(MessageId::ExtensionLoop, {current}));
+    if (!passed.insert(current).second)
+      return Unreachable(pigPathSet, MessageText(MessageId::ExtensionLoop, {current}));
     if (path.kind == StorePathKind::UsrDef) {
-      return path.text.empty() ? Unreachable(pigPathSet, MessageText(MessageId::NoStoreFolder, {current})) : std::string();
+      return path.text.empty() ? Unreachable(pigPathSet, MessageText(MessageId::NoStoreFolder, {current}))
+                               : std::string();
     }
     extender = current;
     current = path.text;

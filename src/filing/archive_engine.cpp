@@ -1,13 +1,13 @@
 #include "filing/archive_engine.h"
 
 #include "base/messages.h"
+#include "base/unique_fd.h"
 #include "filing/archive_destination.h"
 #include "filing/archive_journal.h"
 #include "filing/archive_move.h"
 #include "filing/archive_records.h"
 #include "filing/touched_sets.h"
 #include "filing/url_parts.h"
-#include "base/unique_fd.h"
 
 namespace ovelin {
 namespace {

@@ -23,12 +23,12 @@ enum class ArchiveStatus {
 
 /// What happened to one item of a batch.
 struct ArchivedItem {
-  std::string name;    // the name it is (or would have been) recorded under
+  std::string name;  // the name it is (or would have been) recorded under
   std::string oldUrl;
   std::string newUrl;  // equal to oldUrl when the item was not moved
   NameList sets;       // the sets that now hold the item; empty when Unplaced
   ArchiveStatus status = ArchiveStatus::Recorded;
-  std::string reason;  // why it is Unplaced or Failed, for the user; empty otherwise
+  std::string reason;                      // why it is Unplaced or Failed, for the user; empty otherwise
   std::vector<PlacementFailure> failures;  // Unplaced: one per chosen set, the source of `reason`
 };
 

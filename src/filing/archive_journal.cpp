@@ -21,8 +21,8 @@ constexpr std::string_view kJournalPrefix = "ovelin-moves-";
 constexpr std::string_view kJournalSuffix = ".journal";
 constexpr std::string_view kHeader = "ovelin archive journal 1\n";
 // Records are fields each ended by a zero byte (paths hold any other byte).
-constexpr std::string_view kMoveTag = "M";      // index, device, inode, size, modified, from, to
-constexpr std::string_view kLandedTag = "L";    // index, path
+constexpr std::string_view kMoveTag = "M";    // index, device, inode, size, modified, from, to
+constexpr std::string_view kLandedTag = "L";  // index, path
 constexpr size_t kMoveFields = 7;
 constexpr size_t kLandedFields = 2;
 

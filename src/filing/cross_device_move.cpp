@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "filing/file_move.h"
 #include "base/unique_fd.h"
+#include "filing/file_move.h"
 
 namespace ovelin {
 namespace {

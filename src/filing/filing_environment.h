@@ -17,14 +17,6 @@ namespace ovelin {
 enum class SaveOutcome { Saved, Failed, Deferred };
 using SaveFunction = std::function<SaveOutcome(CFileSetStore& store)>;
 
-/// The save that a FilingEnvironment starts with: the store's own Save, unless a
-/// caller that saves many runs at once (ovelin-cli batch) put its own in place for
-/// as long as it runs.
-inline SaveFunction& DefaultFilingSave() {
-  static SaveFunction save = [](CFileSetStore& store) { return store.Save() ? SaveOutcome::Saved : SaveOutcome::Failed; };
-  return save;
-}
-
 struct FilingEnvironment {
   /// Renames without replacing; 0 or the errno value.
   RenameFunction rename = RenameNoReplace;
@@ -40,7 +32,7 @@ struct FilingEnvironment {
   /// Saves the store at the end of a run. After a deferred save the archiving
   /// journal stays: the caller removes it once it has saved, or moves the files
   /// back (ResolveArchiveJournals against the saved document) when it never does.
-  SaveFunction save = DefaultFilingSave();
+  SaveFunction save = [](CFileSetStore& store) { return store.Save() ? SaveOutcome::Saved : SaveOutcome::Failed; };
 };
 
 }  // namespace ovelin

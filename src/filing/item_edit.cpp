@@ -89,8 +89,7 @@ void ReplaceSets(CFileItem& item, const NameList& sets, const DefinitionList& in
 
 }  // namespace
 
-CheckResult PlanItemEdit(const CFileSetStore& store, const std::string& path, const ItemEdit& edit,
-                         CFileItem& edited) {
+CheckResult PlanItemEdit(const CFileSetStore& store, const std::string& path, const ItemEdit& edit, CFileItem& edited) {
   CFileItem item = store.FindItemByPath(path);
   if (item.GetPath().empty()) return Refused(MessageId::UnknownItem, {path});
   if (edit.name && IsBlankName(*edit.name)) return Refused(MessageId::NameEmpty);

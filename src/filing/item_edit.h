@@ -18,7 +18,7 @@ struct ItemEdit {
   std::optional<std::string> name;
   std::optional<std::string> description;
   std::vector<std::pair<std::string, std::string>> values;  // (property, value), applied in order
-  std::optional<NameList> sets;                              // replaces the owning sets
+  std::optional<NameList> sets;                             // replaces the owning sets
 };
 
 /// The item of `path` as the edit leaves it, in `edited`, or why it is refused:
@@ -28,8 +28,7 @@ struct ItemEdit {
 /// the edit gives; an empty value takes the initial value). New sets give the
 /// initial value to a property the item lacks, and values no set defines any more
 /// are dropped. Changes nothing.
-CheckResult PlanItemEdit(const CFileSetStore& store, const std::string& path, const ItemEdit& edit,
-                         CFileItem& edited);
+CheckResult PlanItemEdit(const CFileSetStore& store, const std::string& path, const ItemEdit& edit, CFileItem& edited);
 
 /// Plans the edit and, when it passes, replaces the item's record in its old and
 /// new sets and in the root item list. The caller saves.

@@ -8,8 +8,8 @@
 #include <set>
 #include <utility>
 
-#include "filing/url_parts.h"
 #include "base/text_order.h"
+#include "filing/url_parts.h"
 
 namespace ovelin {
 namespace {

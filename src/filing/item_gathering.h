@@ -34,7 +34,6 @@ ItemCandidate CandidateOf(const std::string& path);
 /// folder reached twice (symbolic-link loops) is walked once; a folder that
 /// cannot be read yields nothing. With FolderLinks::Skip a link to a folder met
 /// inside the walk is neither walked nor a candidate (`folder` itself may be one).
-std::vector<ItemCandidate> WalkFolder(const std::string& folder, bool recurse,
-                                      FolderLinks links = FolderLinks::Follow);
+std::vector<ItemCandidate> WalkFolder(const std::string& folder, bool recurse, FolderLinks links = FolderLinks::Follow);
 
 }  // namespace ovelin

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
+#include "base/unique_fd.h"
 #include "filing/archive_journal.h"
 #include "filing/archive_move.h"
 #include "filing/url_parts.h"
-#include "base/unique_fd.h"
 
 namespace ovelin {
 namespace {

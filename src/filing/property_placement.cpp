@@ -24,8 +24,7 @@ std::optional<PlacementFailure> MissedBound(const PropertyDefinition& definition
 
 // Tests the set's definitions in their order, completing empty values; the first
 // definition missed, or nothing when the set accepts the item.
-std::optional<PlacementFailure> Refusal(const std::string& set, const DefinitionList& definitions,
-                                        CFileItem& values) {
+std::optional<PlacementFailure> Refusal(const std::string& set, const DefinitionList& definitions, CFileItem& values) {
   for (const auto& definition : definitions) {
     if (values.FindPropertyValue(definition.name) < 0) {
       return PlacementFailure{PlacementFailureKind::MissingValue, definition.name, {}, set, {}};

@@ -39,9 +39,11 @@ std::set<std::string> KeptSets(const CFileSetStore& store, const std::string& ex
     for (const auto& child : store.GetChilds(name)) namedAsChildBy[child].push_back(name);
   }
   std::set<std::string> kept;
-  Reach(exported, [&](const std::string& set) { return store.GetChilds(set); }, kept);
+  Reach(
+      exported, [&](const std::string& set) { return store.GetChilds(set); }, kept);
   kept.erase(exported);
-  Reach(exported, [&](const std::string& set) { return namedAsChildBy[set]; }, kept);
+  Reach(
+      exported, [&](const std::string& set) { return namedAsChildBy[set]; }, kept);
   return kept;
 }
 

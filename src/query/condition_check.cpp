@@ -8,10 +8,14 @@ bool LowerPasses(const Condition& condition, std::string_view value) {
   const std::string_view bound = std::string_view(condition.lower).substr(1);
   const int cmp = CompareValues(condition.type, value, bound);
   switch (condition.lower[0]) {
-    case kInclusiveBound: return cmp >= 0;
-    case kExclusiveBound: return cmp > 0;
-    case kNotEqualBound: return cmp != 0;
-    default: return true;
+    case kInclusiveBound:
+      return cmp >= 0;
+    case kExclusiveBound:
+      return cmp > 0;
+    case kNotEqualBound:
+      return cmp != 0;
+    default:
+      return true;
   }
 }
 
@@ -20,10 +24,14 @@ bool UpperPasses(const Condition& condition, std::string_view value) {
   const std::string_view bound = std::string_view(condition.upper).substr(1);
   const int cmp = CompareValues(condition.type, value, bound);
   switch (condition.upper[0]) {
-    case kInclusiveBound: return cmp <= 0;
-    case kExclusiveBound: return cmp < 0;
-    case kNotEqualBound: return cmp != 0;
-    default: return true;
+    case kInclusiveBound:
+      return cmp <= 0;
+    case kExclusiveBound:
+      return cmp < 0;
+    case kNotEqualBound:
+      return cmp != 0;
+    default:
+      return true;
   }
 }
 

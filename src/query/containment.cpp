@@ -123,4 +123,3 @@ bool ConditionsImply(const std::vector<Condition>& a, const std::vector<Conditio
 }
 
 }  // namespace ovelin
-

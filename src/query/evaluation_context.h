@@ -3,10 +3,10 @@
 // view sets being evaluated (to stop cycles), the work bounds, and memoised
 // descendant queries. Internal to the query engine.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <map>
 #include <vector>
 
 #include "base/messages.h"

@@ -44,7 +44,6 @@ std::optional<EvaluationResult> EvaluateExpression(const CFileSetStore& store, s
 /// each once (`tree`, when given, is cleared); for a view set its evaluated
 /// expression (its tree into `tree`); nothing for any other name or a view set
 /// that fails.
-std::optional<ItemList> GetItemsByName(const CFileSetStore& store, const std::string& name,
-                                       SyntaxTree* tree = nullptr);
+std::optional<ItemList> GetItemsByName(const CFileSetStore& store, const std::string& name, SyntaxTree* tree = nullptr);
 
 }  // namespace ovelin

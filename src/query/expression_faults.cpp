@@ -14,7 +14,7 @@ namespace {
 // Operators that users bring from other languages; none means anything here.
 // Longer ones first, so that "==" is named rather than a lone "=".
 constexpr std::array<std::string_view, 12> kForeignOperators = {"==", "<>", "=>", "=<", "&&", "||",
-                                                                 "&",  "|",  ",",  "，", ";",  "*"};
+                                                                "&",  "|",  ",",  "，", ";",  "*"};
 
 // The first foreign operator outside double quotes in a word; empty when none.
 std::string_view FindForeignOperator(std::string_view word) {

@@ -19,11 +19,16 @@ enum class Relation { Push, Reduce, Close, Error };
 
 int Row(char op) {
   switch (op) {
-    case '+': return 0;
-    case '-': return 1;
-    case '^': return 2;
-    case '(': return 3;
-    default: return 4;  // ')'
+    case '+':
+      return 0;
+    case '-':
+      return 1;
+    case '^':
+      return 2;
+    case '(':
+      return 3;
+    default:
+      return 4;  // ')'
   }
 }
 
@@ -179,7 +184,8 @@ class ExpressionPass {
     results_.pop_back();
     ItemList leftItems = std::move(results_.back());
     results_.pop_back();
-    results_.push_back(ReduceResults(op, left.get(), right.get(), std::move(leftItems), std::move(rightItems), context_));
+    results_.push_back(
+        ReduceResults(op, left.get(), right.get(), std::move(leftItems), std::move(rightItems), context_));
     nodes_.push_back(Combine(op, std::move(left), std::move(right), context_));
     return !context_.Exhausted();
   }

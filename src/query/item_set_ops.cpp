@@ -40,9 +40,7 @@ ItemList UnionItems(ItemList left, ItemList right) {
   size_t i = 0;
   size_t j = 0;
   while (i < left.size() || j < right.size()) {
-    const int cmp = i == left.size()    ? 1
-                    : j == right.size() ? -1
-                                        : CompareUtf16(left[i].GetPath(), right[j].GetPath());
+    const int cmp = i == left.size() ? 1 : j == right.size() ? -1 : CompareUtf16(left[i].GetPath(), right[j].GetPath());
     if (cmp < 0) {
       merged.push_back(std::move(left[i++]));
     } else if (cmp > 0) {
@@ -69,10 +67,14 @@ ItemList SubtractItems(ItemList left, const ItemList& right) {
 
 std::optional<ItemList> ApplyOperator(ItemList left, char op, ItemList right) {
   switch (op) {
-    case '+': return UnionItems(std::move(left), std::move(right));
-    case '^': return IntersectItems(std::move(left), right);
-    case '-': return SubtractItems(std::move(left), right);
-    default: return std::nullopt;
+    case '+':
+      return UnionItems(std::move(left), std::move(right));
+    case '^':
+      return IntersectItems(std::move(left), right);
+    case '-':
+      return SubtractItems(std::move(left), right);
+    default:
+      return std::nullopt;
   }
 }
 

@@ -27,8 +27,12 @@ class KeywordCounter::ItemTexts {
   explicit ItemTexts(const CFileItem& item) : item_(item) {}
 
   const std::string& Path() const { return item_.GetPath(); }
-  const std::string& Name() { return Lazy(name_, [&] { return LowerCase(item_.GetName()); }); }
-  const std::string& Description() { return Lazy(description_, [&] { return LowerCase(item_.GetDescription()); }); }
+  const std::string& Name() {
+    return Lazy(name_, [&] { return LowerCase(item_.GetName()); });
+  }
+  const std::string& Description() {
+    return Lazy(description_, [&] { return LowerCase(item_.GetDescription()); });
+  }
   const std::optional<std::string>& LocalPath() {
     if (!localPathKnown_) localPath_ = LocalPathOf(item_.GetPath());
     localPathKnown_ = true;

@@ -74,11 +74,15 @@ void SimplifyPairs(char op, OperandList& lefts, OperandList& rights, EvaluationC
     bool dropLeft = false;
     for (size_t j = rights.size(); j-- > 0 && !dropLeft;) {
       if (Contained(lefts[i].get(), rights[j].get(), context)) {
-        if (intersect) rights.erase(rights.begin() + j);
-        else dropLeft = true;
+        if (intersect)
+          rights.erase(rights.begin() + j);
+        else
+          dropLeft = true;
       } else if (Contained(rights[j].get(), lefts[i].get(), context)) {
-        if (intersect) dropLeft = true;
-        else rights.erase(rights.begin() + j);
+        if (intersect)
+          dropLeft = true;
+        else
+          rights.erase(rights.begin() + j);
       } else if (mayLift && IsDifference(lefts[i])) {
         SyntaxTree right = std::move(rights[j]);
         rights.erase(rights.begin() + j);

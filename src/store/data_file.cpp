@@ -30,9 +30,8 @@ bool IsTempNameOf(std::string_view name, std::string_view file) {
   if (name.size() != file.size() + 1 + kTempPattern.size() || !name.starts_with(file)) return false;
   if (name[file.size()] != '.') return false;
   const std::string_view random = name.substr(file.size() + 1);
-  return std::all_of(random.begin(), random.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-  });
+  return std::all_of(random.begin(), random.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "store/envelope.h"
 #include "base/unique_fd.h"
+#include "store/envelope.h"
 
 namespace ovelin {
 

@@ -6,8 +6,8 @@ namespace ovelin {
 namespace {
 
 PropertyDefinition ReadDefinition(pugi::xml_node property) {
-  return {property.attribute("Name").value(),     property.attribute("Type").value(),
-          property.attribute("Min").value(),      property.attribute("Max").value(),
+  return {property.attribute("Name").value(),      property.attribute("Type").value(),
+          property.attribute("Min").value(),       property.attribute("Max").value(),
           property.attribute("InitValue").value(), std::string(kOriginSelf)};
 }
 

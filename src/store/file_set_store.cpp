@@ -67,7 +67,8 @@ bool CFileSetStore::Load(const std::string& path) {
 
 bool CFileSetStore::LoadXml(std::string_view xml) {
   pugi::xml_document parsed;
-  const pugi::xml_parse_result result = parsed.load_buffer(xml.data(), xml.size(), kDocumentParseOptions, pugi::encoding_utf8);
+  const pugi::xml_parse_result result =
+      parsed.load_buffer(xml.data(), xml.size(), kDocumentParseOptions, pugi::encoding_utf8);
   if (!result || std::string_view(parsed.document_element().name()) != "AllSets") return false;
   AdoptDocument(parsed);
   Upgrade();

@@ -105,8 +105,8 @@ class CFileSetStore {
   /// listing them (a ladder of sets has exponentially many); saturates at SIZE_MAX.
   size_t CountPathsFromRoot(std::string_view name) const;
   /// Creates a set; refuses bad or used names and parent lists naming the set itself.
-  bool CreateFileSet(const std::string& name, const NameList& parents, const std::string& storePath,
-                     StorePathKind kind, const DefinitionList& definitions);
+  bool CreateFileSet(const std::string& name, const NameList& parents, const std::string& storePath, StorePathKind kind,
+                     const DefinitionList& definitions);
   bool RenameFileSet(const std::string& oldName, const std::string& newName);
   /// Replaces the parents; refuses a parent that is the set itself or one of its descendants.
   bool SetParents(const std::string& name, const NameList& parents);
@@ -195,8 +195,7 @@ class CFileSetStore {
   void WriteNameList(pugi::xml_node set, const char* element, const NameList& names);
   void AddDefinition(pugi::xml_node set, const PropertyDefinition& definition);
   void RemoveDefinition(const std::string& setName, const std::string& propertyName);
-  void RemoveLostDefinitions(const std::string& setName, const DefinitionList& before,
-                             const DefinitionList& after);
+  void RemoveLostDefinitions(const std::string& setName, const DefinitionList& before, const DefinitionList& after);
   NameList DescendantsPreorder(const std::string& name) const;
   bool WouldMakeCycle(const std::string& name, const NameList& parents) const;
   /// Takes `parent` out of the child's parents (a store path extending it then

@@ -3,12 +3,12 @@
 // one item per path; inserting a known path merges owning sets and property values.
 
 #include <algorithm>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "store/file_item.h"
 #include "base/text_order.h"
+#include "store/file_item.h"
 
 namespace ovelin {
 

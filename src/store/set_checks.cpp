@@ -70,7 +70,8 @@ CheckResult CheckParentsExist(const CFileSetStore& store, const NameList& parent
 
 CheckResult CheckNoCycle(const CFileSetStore& store, const std::string& name, const NameList& parents) {
   for (const auto& parent : parents) {
-    if (parent == name || store.IsDescendant(parent, name)) return {MessageId::ParentCycle, MessageId::None, {parent, name}};
+    if (parent == name || store.IsDescendant(parent, name))
+      return {MessageId::ParentCycle, MessageId::None, {parent, name}};
   }
   return {};
 }

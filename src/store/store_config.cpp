@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "store/config_keys.h"
 #include "store/file_set_store.h"
 #include "store/xml_text.h"
-#include "store/config_keys.h"
 
 namespace ovelin {
 

@@ -114,9 +114,8 @@ std::optional<ItemList> CFileSetStore::ReadSetTreeItems(const std::string& name)
       },
       false, repeats);
 
-  std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
-    return Utf16Less(a.item.GetPath(), b.item.GetPath());
-  });
+  std::stable_sort(records.begin(), records.end(),
+                   [](const Record& a, const Record& b) { return Utf16Less(a.item.GetPath(), b.item.GetPath()); });
 
   // A set reached along several paths would have its items merged again at each
   // visit, so the values of the set visited last win: replay those merges in
@@ -130,8 +129,8 @@ std::optional<ItemList> CFileSetStore::ReadSetTreeItems(const std::string& name)
     };
     size_t position = rankOf.size();
     bool ignored = false;
-    VisitOnce(name, childsReversed, [&](const std::string& set) { lastRank[rankOf[set]] = --position; }, true,
-              ignored);
+    VisitOnce(
+        name, childsReversed, [&](const std::string& set) { lastRank[rankOf[set]] = --position; }, true, ignored);
   }
 
   std::vector<CFileItem> merged;

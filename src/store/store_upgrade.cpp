@@ -1,9 +1,9 @@
 // Bringing older documents up to the program's version, and the starter document.
+#include "store/config_keys.h"
 #include "store/file_set_store.h"
 #include "store/file_url.h"
 #include "store/value_order.h"
 #include "store/xml_text.h"
-#include "store/config_keys.h"
 
 namespace ovelin {
 namespace {
@@ -54,7 +54,7 @@ bool CFileSetStore::Upgrade() {
   if (!allSets) return false;
   const double version = LeadingNumber(GetVersion());
   if (version >= LeadingNumber(kProgramVersion)) return false;
-  const int firstStep = version == LeadingNumber("1.02") ? 1
+  const int firstStep = version == LeadingNumber("1.02")  ? 1
                         : version == LeadingNumber("1.2") ? 2
                         : version == LeadingNumber("1.3") ? 3
                                                           : 0;

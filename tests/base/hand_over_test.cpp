@@ -19,7 +19,14 @@ TEST(HandOver, RecordsRoundTripThroughUtf16) {
 }
 
 TEST(HandOver, RecordsNeedANameFieldAndAnAddress) {
-  const std::string text = "only-one\x1E" "n\x1F\x1E" "a\x1F" "b\x1F" "c\x1E\x1F" "file:///nameless\x1E" "ok\x1Fhttp://x";
+  const std::string text =
+      "only-one\x1E"
+      "n\x1F\x1E"
+      "a\x1F"
+      "b\x1F"
+      "c\x1E\x1F"
+      "file:///nameless\x1E"
+      "ok\x1Fhttp://x";
   EXPECT_EQ(ParseHandOverRecords(Utf8ToUtf16Le(text)),
             (std::vector<HandOverRecord>{{"", "file:///nameless"}, {"ok", "http://x"}}));
   EXPECT_TRUE(ParseHandOverRecords("").empty());

@@ -27,7 +27,8 @@ std::string Quoted(const Strings& words) {
 
 size_t JournalCount(const std::string& folder) {
   size_t count = 0;
-  for (const auto& entry : fs::directory_iterator(folder)) count += entry.path().filename().string().find("journal") != std::string::npos;
+  for (const auto& entry : fs::directory_iterator(folder))
+    count += entry.path().filename().string().find("journal") != std::string::npos;
   return count;
 }
 
@@ -131,7 +132,8 @@ TEST_F(CliBatchTest, BatchEqualsTheSameCommandsOneByOne) {
   EXPECT_EQ(Ok({"dump"}), batched);
 
   std::string thousand;
-  for (int i = 0; i < 1000; ++i) thousand += "set add T" + std::to_string(i) + " --note 'line " + std::to_string(i) + "'\n";
+  for (int i = 0; i < 1000; ++i)
+    thousand += "set add T" + std::to_string(i) + " --note 'line " + std::to_string(i) + "'\n";
   const auto big = Cli({"batch", "-"}, thousand);
   ASSERT_EQ(big.exitCode, 0) << big.err;
   const auto info = nlohmann::json::parse(Ok({"--json", "info"}));

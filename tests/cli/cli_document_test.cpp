@@ -36,15 +36,15 @@ TEST_F(CliDocumentTest, InitCreatesPrivateDataFileAndBackup) {
 }
 
 TEST_F(CliDocumentTest, InitUsesDefaultRootPathAndRelativePathsBecomeAbsolute) {
-  const auto byDefault = RunCommand({OVELIN_CLI_PATH, "--data-dir", data_, "init"}, {},
-                                    {"XDG_DOCUMENTS_DIR=" + tmp_ / "docs"});
+  const auto byDefault =
+      RunCommand({OVELIN_CLI_PATH, "--data-dir", data_, "init"}, {}, {"XDG_DOCUMENTS_DIR=" + tmp_ / "docs"});
   ASSERT_EQ(byDefault.exitCode, 0) << byDefault.err;
   EXPECT_EQ(Json::parse(Ok({"--json", "set", "show", "我的文档"}))["path"], tmp_ / "docs");
 
   // A relative --data-dir and --root-path are taken against the working folder.
-  const auto relative =
-      RunCommand({"sh", "-c", std::string("cd ") + tmp_.path() + " && " + OVELIN_CLI_PATH +
-                                  " --data-dir rel init --root-path store"});
+  const auto relative = RunCommand(
+      {"sh", "-c",
+       std::string("cd ") + tmp_.path() + " && " + OVELIN_CLI_PATH + " --data-dir rel init --root-path store"});
   ASSERT_EQ(relative.exitCode, 0) << relative.err;
   EXPECT_EQ(relative.out, tmp_ / "rel/AllSets.db\n");
   const auto show = RunCommand({OVELIN_CLI_PATH, "--data-dir", tmp_ / "rel", "set", "show", "我的文档"});
@@ -58,8 +58,12 @@ TEST_F(CliDocumentTest, InfoTextAndJson) {
                                       "items\t0", "view-sets\t0"}));
   Restore(SampleDocument());
   const auto info = Json::parse(Ok({"info", "--json"}));
-  EXPECT_EQ(info, (Json{{"version", "1.50"}, {"root", "Root"}, {"data-file", DataFile()}, {"sets", 3},
-                        {"items", 2}, {"view-sets", 1}}));
+  EXPECT_EQ(info, (Json{{"version", "1.50"},
+                        {"root", "Root"},
+                        {"data-file", DataFile()},
+                        {"sets", 3},
+                        {"items", 2},
+                        {"view-sets", 1}}));
 }
 
 // Every command that loads reports a data file it cannot load the same way and
@@ -67,9 +71,14 @@ TEST_F(CliDocumentTest, InfoTextAndJson) {
 TEST_F(CliDocumentTest, LoadFailuresLeaveDataFileUntouched) {
   const std::string config = tmp_ / "config.xml";
   WriteTextFile(config, "<SysConfig/>");
-  const std::vector<std::vector<std::string>> commands = {
-      {"info"}, {"dump"}, {"set", "list"}, {"set", "add", "X"}, {"set", "rm", "X"},
-      {"config", "set-xml", config}, {"restore", config}, {"item", "show", "file:///x"}};
+  const std::vector<std::vector<std::string>> commands = {{"info"},
+                                                          {"dump"},
+                                                          {"set", "list"},
+                                                          {"set", "add", "X"},
+                                                          {"set", "rm", "X"},
+                                                          {"config", "set-xml", config},
+                                                          {"restore", config},
+                                                          {"item", "show", "file:///x"}};
 
   struct Case {
     const char* what;

@@ -157,12 +157,11 @@ TEST_F(CliArchiveTest, DryRunPrintsWhatTheRealRunDoesAndChangesNothing) {
   Ok({"set", "add", "Tax", "--parent", "Docs", "--prop", "Year;NUMBER;2000;2100;2024"});
   const std::string x = Source("x/a.txt", "x");
   const std::string y = Source("y/a.txt", "y");
-  const Json batch = {{{"Url", FileUrl(x)}, {"PigPathSet", "Docs"}},
-                      {{"Url", FileUrl(y)}, {"PigPathSet", "Docs"}},  // the same name: a stamped one
-                      {{"Url", FileUrl(Source("stuck.txt", "s"))}, {"PigPathSet", "Broken"}},
-                      {{"Url", FileUrl(Source("misfit.txt", "m"))},
-                       {"BelongSets", "Tax"},
-                       {"PropValueAry", {"Year;1800"}}}};
+  const Json batch = {
+      {{"Url", FileUrl(x)}, {"PigPathSet", "Docs"}},
+      {{"Url", FileUrl(y)}, {"PigPathSet", "Docs"}},  // the same name: a stamped one
+      {{"Url", FileUrl(Source("stuck.txt", "s"))}, {"PigPathSet", "Broken"}},
+      {{"Url", FileUrl(Source("misfit.txt", "m"))}, {"BelongSets", "Tax"}, {"PropValueAry", {"Year;1800"}}}};
   Ok({"set", "list"});  // whatever a command that reads leaves behind
   const auto disk = DiskListing(tmp_.path());
   const std::string before = DataBytes();
@@ -281,7 +280,9 @@ TEST_F(CliArchiveTest, RefusesBadInputBeforeAnythingMoves) {
       {batch, "[{\"Url\": \"" + url + "\"}, {\"Name\": \"x\"}]", 2, "第 2 条记录：Url 缺失"},
       {batch, "[{\"Url\": \"" + url + "\", \"PropValueAry\": [\"Year\"]}]", 2, "PropValueAry"},
       {batch, "[{\"Url\": \"" + a + "\"}]", 2, "本地路径"},
-      {batch, "[{\"Url\": \"" + url + "\", \"PigPathSet\": \"Docs\"}, {\"Url\": \"https://x.org/\", \"BelongSets\": \"Docs;Nope\"}]",
+      {batch,
+       "[{\"Url\": \"" + url +
+           "\", \"PigPathSet\": \"Docs\"}, {\"Url\": \"https://x.org/\", \"BelongSets\": \"Docs;Nope\"}]",
        1, "没有名为\"Nope\"的文件集"},
       {{"archive", "--set", "Docs", "--set", "Nope", a}, "", 1, "没有名为\"Nope\"的文件集"},
       {{"archive", "--store-set", "Nope", a}, "", 1, "没有名为\"Nope\"的文件集"},
@@ -311,9 +312,8 @@ TEST_F(CliArchiveTest, FilingCommandsTakeTheWriterLock) {
   const std::string before = DataBytes();
   DataFileLock lock;
   ASSERT_EQ(lock.TryAcquire(data_), DataFileLock::Result::Acquired);
-  for (const auto& command : std::vector<Strings>{{"archive", "--store-set", "Docs", a},
-                                                  {"rm-items", a},
-                                                  {"template", "import", tpl}}) {
+  for (const auto& command :
+       std::vector<Strings>{{"archive", "--store-set", "Docs", a}, {"rm-items", a}, {"template", "import", tpl}}) {
     SCOPED_TRACE(command[0]);
     const auto result = Cli(command);
     EXPECT_EQ(result.exitCode, 3) << result.err;

@@ -16,8 +16,8 @@ class CliItemsConfigTest : public CliTest {
 TEST_F(CliItemsConfigTest, ItemShowMergesTheItemOfAllItsSets) {
   Restore(SampleDocument());
   const std::string url = "file:///srv/files/Work/report%202024.txt";
-  EXPECT_EQ(Lines(Ok({"item", "show", url})),
-            (Strings{"name\treport", "path\t" + url, "description\tyearly", "sets\tMusic;Work", "property\tYear;2024"}));
+  EXPECT_EQ(Lines(Ok({"item", "show", url})), (Strings{"name\treport", "path\t" + url, "description\tyearly",
+                                                       "sets\tMusic;Work", "property\tYear;2024"}));
   // A local path stands for its file URL.
   EXPECT_EQ(Json::parse(Ok({"item", "show", "/srv/files/Work/report 2024.txt", "--json"})),
             (Json{{"name", "report"},
@@ -35,8 +35,8 @@ TEST_F(CliItemsConfigTest, ItemShowMergesTheItemOfAllItsSets) {
 TEST_F(CliItemsConfigTest, ItemSetChangesTheItemInPlace) {
   Restore(SampleDocument());
   const std::string url = "file:///srv/files/Work/report%202024.txt";
-  EXPECT_EQ(Ok({"item", "set", "/srv/files/Work/report 2024.txt", "--name", "summary", "--description", "",
-                "--prop", "Year=2023", "--sets", "Work"}),
+  EXPECT_EQ(Ok({"item", "set", "/srv/files/Work/report 2024.txt", "--name", "summary", "--description", "", "--prop",
+                "Year=2023", "--sets", "Work"}),
             "");
   EXPECT_EQ(Lines(Ok({"item", "show", url})),
             (Strings{"name\tsummary", "path\t" + url, "description\t", "sets\tWork", "property\tYear;2023"}));
@@ -67,7 +67,8 @@ TEST_F(CliItemsConfigTest, ItemSetRefusesWithAReasonAndSavesNothing) {
 
 TEST_F(CliItemsConfigTest, ConfigGetAndXmlShowTheDefaults) {
   const std::vector<std::tuple<std::string, std::string, std::string>> values = {
-      {"Pigeonhole", "DragDropPigAutoBelong", "true"}, {"KeywordsSearch", "UpLowSensitive", "false"},
+      {"Pigeonhole", "DragDropPigAutoBelong", "true"},
+      {"KeywordsSearch", "UpLowSensitive", "false"},
       {"NoSection", "IncludeAll", ""}};
   for (const auto& [section, key, value] : values) {
     SCOPED_TRACE(key);

@@ -58,8 +58,7 @@ class CliKeywords : public CliTest {
 TEST_F(CliKeywords, QueryOrdersByRankThenPath) {
   const auto lines = Lines(Ok({"query", "Garden", "--keywords", "TULIP rose"}));
   EXPECT_EQ(lines, (std::vector<std::string>{
-                       "Garden",
-                       "file:///srv/b%20rose.txt\trose tulip\tGarden\t2",
+                       "Garden", "file:///srv/b%20rose.txt\trose tulip\tGarden\t2",
                        "file:///srv/a.txt\told rose\tRoses\t1",  // "rose" is in its set's name too: counted once
                        "file:///srv/c.txt\ttulip\tGarden\t1",
                        "https://example.org/tulip\tshop\tGarden\t1",  // by its description
@@ -128,14 +127,12 @@ TEST_F(CliMatch, AnswersByFileKind) {
     std::string answer;
   };
   const std::vector<Case> cases = {
-      {"QUICK brown", "plain.txt", "true"},
-      {"fox", "song.mp3", "false"},        // no reader for this kind
-      {"KÖLN", "page.html", "true"},       // element text, lower-cased
-      {"body", "page.html", "false"},      // markup is not text
-      {"hero", "be.txt", "true"},          // UTF-16 big-endian with its mark
-      {"hidden", "folder", "true"},        // an entry name two levels down
-      {"fox", "folder", "false"},
-      {"fox", "missing.txt", "false"},
+      {"QUICK brown", "plain.txt", "true"}, {"fox", "song.mp3", "false"},  // no reader for this kind
+      {"KÖLN", "page.html", "true"},                                       // element text, lower-cased
+      {"body", "page.html", "false"},                                      // markup is not text
+      {"hero", "be.txt", "true"},                                          // UTF-16 big-endian with its mark
+      {"hidden", "folder", "true"},                                        // an entry name two levels down
+      {"fox", "folder", "false"},           {"fox", "missing.txt", "false"},
   };
   for (const auto& c : cases) {
     const auto result = CliRaw({"match", c.keyword, files_ + "/" + c.path});

@@ -4,12 +4,12 @@
 
 #include <filesystem>
 
+#include "base/unicode_text.h"
 #include "cli/cli_fixture.h"
 #include "store/data_file.h"
 #include "store/envelope.h"
 #include "store/file_set_store.h"
 #include "store/machine_identifier.h"
-#include "base/unicode_text.h"
 
 namespace ovelin::test {
 namespace {
@@ -30,8 +30,8 @@ class CliLibrarySafetyTest : public CliTest {
   void WriteDataFile(const std::string& xml) const {
     fs::create_directories(data_);
     const std::string utf16 = Utf8ToUtf16Le(xml);
-    const auto cipher = Encipher(DataFileKeyMaterial(GetMachineIdentifier()),
-                                 TerminatedUtf16(Bytes(utf16.begin(), utf16.end())));
+    const auto cipher =
+        Encipher(DataFileKeyMaterial(GetMachineIdentifier()), TerminatedUtf16(Bytes(utf16.begin(), utf16.end())));
     ASSERT_TRUE(cipher);
     WriteTextFile(DataFile(), std::string(cipher->begin(), cipher->end()));
   }
@@ -54,11 +54,12 @@ TEST_F(CliLibrarySafetyTest, BlankNamesAreRefusedAndWhitespaceTextIsKept) {
   EXPECT_EQ(DataBytes(), before);
 
   // Such names in a document (from elsewhere) still come back, and a save keeps them.
-  Restore("<AllSets Version=\"1.50\"><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
-          "<StorePath Type=\"UsrDef\">/srv</StorePath><Elements><File><Name> </Name><Path>https://example.org/a</Path>"
-          "<Description>\t</Description><ItemPropertys/></File></Elements><Childs>\t</Childs><Parents/></FileSet>"
-          "<FileSet><Name>\t</Name><Elements/><Childs/><Parents>R</Parents></FileSet></EntitySets>"
-          "<ViewSetRoot/></AllSets>");
+  Restore(
+      "<AllSets Version=\"1.50\"><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
+      "<StorePath Type=\"UsrDef\">/srv</StorePath><Elements><File><Name> </Name><Path>https://example.org/a</Path>"
+      "<Description>\t</Description><ItemPropertys/></File></Elements><Childs>\t</Childs><Parents/></FileSet>"
+      "<FileSet><Name>\t</Name><Elements/><Childs/><Parents>R</Parents></FileSet></EntitySets>"
+      "<ViewSetRoot/></AllSets>");
   Ok({"set", "add", "X"});
   EXPECT_EQ(Json::parse(Ok({"--json", "set", "list"})), (Json{"\t", "R", "X"}));
   const Json item = Json::parse(Ok({"--json", "item", "show", "https://example.org/a"}));
@@ -96,9 +97,12 @@ TEST_F(CliLibrarySafetyTest, DataFileAndBackupBehindSymbolicLinksAreWrittenThrou
 TEST_F(CliLibrarySafetyTest, ReadingCommandsLeaveAnOldVersionFileUntilAChange) {
   WriteDataFile(kVersion13);
   const std::string before = DataBytes();
-  for (const std::vector<std::string>& command :
-       {std::vector<std::string>{"info"}, {"dump"}, {"set", "list"}, {"set", "show", "R"}, {"query", "R"},
-        {"item", "show", "file:///srv/a%20b.txt"}}) {
+  for (const std::vector<std::string>& command : {std::vector<std::string>{"info"},
+                                                  {"dump"},
+                                                  {"set", "list"},
+                                                  {"set", "show", "R"},
+                                                  {"query", "R"},
+                                                  {"item", "show", "file:///srv/a%20b.txt"}}) {
     Ok(command);
     EXPECT_EQ(DataBytes(), before) << command[0];
   }
@@ -131,8 +135,8 @@ TEST_F(CliLibrarySafetyTest, RestoreRefusesWhatTheStoreCouldNotUse) {
   for (int i = 0; i < 300000; ++i) deep += "<x>";
   for (int i = 0; i < 300000; ++i) deep += "</x>";
   const auto document = [](const std::string& rootName, const std::string& nameTail) {
-    return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootName +
-           nameTail + "</Name><Elements/><Childs/><Parents/></FileSet></EntitySets></AllSets>";
+    return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootName + nameTail +
+           "</Name><Elements/><Childs/><Parents/></FileSet></EntitySets></AllSets>";
   };
   for (const auto& xml : {document("", ""), document("R", deep)}) {
     const auto result = Cli({"restore", "-"}, xml);

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <thread>
 
-#include "cli/cli_fixture.h"
 #include "base/hand_over.h"
 #include "base/unique_fd.h"
+#include "cli/cli_fixture.h"
 
 namespace ovelin::test {
 namespace {

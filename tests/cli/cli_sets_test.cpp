@@ -52,8 +52,8 @@ TEST_F(CliSetsTest, AddWithParentsPathsPropertiesAndNote) {
   EXPECT_EQ(q1["properties"], Json{"Year;NUMBER;2000;2100;2024;Parent"});
 
   EXPECT_EQ(Lines(Ok({"set", "show", "Q1"})),
-            (Strings{"name\tQ1", "path-kind\tExParent", "path\tHome", "effective-path\t/srv/home/Q1", "parents\tHome;Tax",
-                     "children\t", "property\tYear;NUMBER;2000;2100;2024;Parent", "note\t"}));
+            (Strings{"name\tQ1", "path-kind\tExParent", "path\tHome", "effective-path\t/srv/home/Q1",
+                     "parents\tHome;Tax", "children\t", "property\tYear;NUMBER;2000;2100;2024;Parent", "note\t"}));
   EXPECT_EQ(Lines(Ok({"set", "list"})), (Strings{"Home", "Q1", "Tax", "工作", kRoot}));
   EXPECT_EQ(Json::parse(Ok({"set", "list", "--json"})), (Json{"Home", "Q1", "Tax", "工作", kRoot}));
 }
@@ -66,8 +66,14 @@ TEST_F(CliSetsTest, AddAndRenameRefuseBadAndUsedNames) {
   };
   const std::string illegal = "文件集名称中含有以下非法字符:\n<>/\\|;:\"?.+-!空格^\n";
   const std::vector<Case> cases = {
-      {"", "文件集名称不能为空!\n"},  {"a b", illegal}, {"a-b", illegal}, {"a.b", illegal},
-      {"a;b", illegal},             {"(x)", illegal}, {"Work", ""},     {"Recent", ""},
+      {"", "文件集名称不能为空!\n"},
+      {"a b", illegal},
+      {"a-b", illegal},
+      {"a.b", illegal},
+      {"a;b", illegal},
+      {"(x)", illegal},
+      {"Work", ""},
+      {"Recent", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,7 +99,8 @@ TEST_F(CliSetsTest, AddAndRenameRefuseBadAndUsedNames) {
 TEST_F(CliSetsTest, AddRefusesUnknownParentsAndBadStorePaths) {
   Ok({"set", "add", "A"});
   EXPECT_NE(Refused({"set", "add", "X", "--parent", "A", "--parent", "Nope"}).find("Nope"), std::string::npos);
-  EXPECT_NE(Refused({"set", "add", "X", "--parent", "A", "--extend", kRoot}).find("不是该文件集的父集"), std::string::npos);
+  EXPECT_NE(Refused({"set", "add", "X", "--parent", "A", "--extend", kRoot}).find("不是该文件集的父集"),
+            std::string::npos);
   Refused({"set", "add", "X", "--path", "/a", "--extend", "A"}, 2);
   Refused({"set", "add", "X", "--parent"}, 2);
 }
@@ -158,17 +165,17 @@ TEST_F(CliSetsTest, TreeRepeatsSetsUnderEachParentInNameOrderDownToADepth) {
   Ok({"set", "add", "a", "--parent", "b"});
   Ok({"set", "add", "shared", "--parent", "b", "--parent", "B"});
   Ok({"set", "add", "leaf", "--parent", "shared"});
-  EXPECT_EQ(Lines(Ok({"set", "tree"})), (Strings{kRoot, "  B", "    shared", "      leaf", "  b", "    a", "    shared",
-                                                 "      leaf"}));
+  EXPECT_EQ(Lines(Ok({"set", "tree"})),
+            (Strings{kRoot, "  B", "    shared", "      leaf", "  b", "    a", "    shared", "      leaf"}));
   const Json shared = {{"name", "shared"}, {"children", {{{"name", "leaf"}, {"children", Json::array()}}}}};
   const Json tree = Json::parse(Ok({"--json", "set", "tree"}));
   EXPECT_EQ(tree, (Json{{"name", kRoot},
                         {"children",
                          {{{"name", "B"}, {"children", {shared}}},
-                          {{"name", "b"},
-                           {"children", {{{"name", "a"}, {"children", Json::array()}}, shared}}}}}}));
+                          {{"name", "b"}, {"children", {{{"name", "a"}, {"children", Json::array()}}, shared}}}}}}));
 
-  EXPECT_EQ(Lines(Ok({"set", "tree", "--depth", "2"})), (Strings{kRoot, "  B", "    shared", "  b", "    a", "    shared"}));
+  EXPECT_EQ(Lines(Ok({"set", "tree", "--depth", "2"})),
+            (Strings{kRoot, "  B", "    shared", "  b", "    a", "    shared"}));
   EXPECT_EQ(Lines(Ok({"set", "tree", "--depth=0"})), Strings{kRoot});
   EXPECT_EQ(Json::parse(Ok({"--json", "set", "tree", "--depth", "0"})),
             (Json{{"name", kRoot}, {"children", Json::array()}}));

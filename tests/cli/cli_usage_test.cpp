@@ -59,10 +59,16 @@ TEST_F(CliUsageTest, UsageErrorsInBothLanguagesAndAsJson) {
       {{"set", "show"}, "Missing arguments", "缺少参数", "missing-arguments", showUsage},
       {{"set", "show", "a", "b"}, "Too many arguments", "参数太多", "too-many-arguments", showUsage},
       {{"set", "show", "a", "--colour"}, "Unknown option --colour", "未知选项--colour", "unknown-option", showUsage},
-      {{"set", "show", "a", "--data-dir"}, "The option --data-dir needs a value", "选项--data-dir需要一个值",
-       "option-needs-value", showUsage},
-      {{"set", "show", "a", "--json=yes"}, "The option --json takes no value", "选项--json不接受值",
-       "option-takes-no-value", showUsage},
+      {{"set", "show", "a", "--data-dir"},
+       "The option --data-dir needs a value",
+       "选项--data-dir需要一个值",
+       "option-needs-value",
+       showUsage},
+      {{"set", "show", "a", "--json=yes"},
+       "The option --json takes no value",
+       "选项--json不接受值",
+       "option-takes-no-value",
+       showUsage},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.english);
@@ -91,7 +97,8 @@ TEST_F(CliUsageTest, UsageErrorsInBothLanguagesAndAsJson) {
 TEST_F(CliUsageTest, HelpListsCommandsAndExplainsOne) {
   const auto overview = CliRaw({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
-  for (const auto& words : Strings{"init", "info", "dump", "restore", "set add", "set tree", "item show", "config set-xml"}) {
+  for (const auto& words :
+       Strings{"init", "info", "dump", "restore", "set add", "set tree", "item show", "config set-xml"}) {
     EXPECT_NE(overview.out.find("  " + words), std::string::npos) << words;
   }
   const auto add = CliRaw({"set", "add", "--help"});

@@ -38,14 +38,14 @@ TEST_F(FolderWalk, MatchesNamesAndContentsBelow) {
     const char* keyword;
     bool found;
   } cases[] = {
-      {"budget plan", true},   // a file name one level down
-      {"archive", true},       // a folder name
-      {"notes.xml", true},     // a name two levels down
-      {"quarterly", true},     // a file's content
-      {"deep secret", true},   // content two levels down
-      {"projects", true},      // an entry of the folder asked about
-      {"mp3word", false},      // content of a file without a reader
-      {"readmeword", false},   // a file without extension is taken for a folder
+      {"budget plan", true},  // a file name one level down
+      {"archive", true},      // a folder name
+      {"notes.xml", true},    // a name two levels down
+      {"quarterly", true},    // a file's content
+      {"deep secret", true},  // content two levels down
+      {"projects", true},     // an entry of the folder asked about
+      {"mp3word", false},     // content of a file without a reader
+      {"readmeword", false},  // a file without extension is taken for a folder
       {"nothing", false},
   };
   ContentMatcher matcher(test::TestOptions());
@@ -76,7 +76,7 @@ TEST_F(FolderWalk, LinksToFoldersInsideTheWalkAreNotFollowed) {
   ::symlink("/", (dir / "Projects/top").c_str());
   EXPECT_FALSE(MatchesOnce("farword", dir.path()));
   EXPECT_FALSE(MatchesOnce("far.txt", dir.path()));
-  EXPECT_TRUE(MatchesOnce("elsewhere", dir.path()));          // the link's own name counts
+  EXPECT_TRUE(MatchesOnce("elsewhere", dir.path()));                // the link's own name counts
   EXPECT_TRUE(MatchesOnce("farword", dir / "Projects/elsewhere"));  // the folder asked about may be a link
 }
 

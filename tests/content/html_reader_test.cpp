@@ -25,16 +25,13 @@ TEST(HtmlReader, MatchesDecodedTextOfThePage) {
     const char* keyword;
     bool found;
   } cases[] = {
-      {"tom & jerry", true},  // entity in the title
-      {"café", true},         // named entity
-      {"ménage", true},       // non-ASCII word, lower-cased
-      {"splitword", true},    // spans two text nodes of one element
-      {"zelle", true},
-      {"&amp;", false},       // markup is not text
-      {"<b>", false},
-      {"scriptword", false},  // script and style text is skipped
-      {"stylerule", false},
-      {"commentword", false},
+      {"tom & jerry", true},                         // entity in the title
+      {"café", true},                                // named entity
+      {"ménage", true},                              // non-ASCII word, lower-cased
+      {"splitword", true},                           // spans two text nodes of one element
+      {"zelle", true},       {"&amp;", false},       // markup is not text
+      {"<b>", false},        {"scriptword", false},  // script and style text is skipped
+      {"stylerule", false},  {"commentword", false},
   };
   for (const auto& c : cases) EXPECT_EQ(MatchesOnce(c.keyword, dir / "page.html"), c.found) << c.keyword;
 }
@@ -42,7 +39,8 @@ TEST(HtmlReader, MatchesDecodedTextOfThePage) {
 TEST(HtmlReader, TranscodesByDeclaredCharset) {
   TempDir dir;
   // "中文页面" in GBK, declared by a charset attribute with a narrower label.
-  WriteTextFile(dir / "gbk.htm", "<html><head><meta charset=\"gb2312\"></head><body>\xD6\xD0\xCE\xC4\xD2\xB3\xC3\xE6</body></html>");
+  WriteTextFile(dir / "gbk.htm",
+                "<html><head><meta charset=\"gb2312\"></head><body>\xD6\xD0\xCE\xC4\xD2\xB3\xC3\xE6</body></html>");
   // "Café" in ISO-8859-1, declared the old way.
   WriteTextFile(dir / "latin.html",
                 "<html><head><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=ISO-8859-1\">"

@@ -69,8 +69,11 @@ TEST(MhtPageHtml, UsesTheWholeFileWhenThereIsNoPagePart) {
 
 TEST(MhtReader, MalformedMessagesDoNotMatchOrFail) {
   TempDir dir;
-  WriteTextFile(dir / "cut.mht", Mht("Content-Type: text/html\r\nContent-Transfer-Encoding: base64\r\n", "!!!not base64").substr(0, 300));
-  WriteTextFile(dir / "noboundary.mht", "Content-Type: multipart/related\r\n\r\n--x\r\nContent-Type: text/html\r\n\r\n<p>page</p>");
+  WriteTextFile(
+      dir / "cut.mht",
+      Mht("Content-Type: text/html\r\nContent-Transfer-Encoding: base64\r\n", "!!!not base64").substr(0, 300));
+  WriteTextFile(dir / "noboundary.mht",
+                "Content-Type: multipart/related\r\n\r\n--x\r\nContent-Type: text/html\r\n\r\n<p>page</p>");
   EXPECT_FALSE(MatchesOnce("keyword", dir / "cut.mht"));
   EXPECT_FALSE(MatchesOnce("keyword", dir / "noboundary.mht"));
 }

@@ -48,10 +48,10 @@ TEST(OfficeReader, FindsWordsInRealDocuments) {
     const char* keyword;
     bool found;
   } cases[] = {
-      {doc, "ovelin zebra", true}, {doc, "größe", true},     {doc, "关键字", true}, {doc, "giraffe", false},
-      {xls, "striped zebra", true}, {xls, "测试单元格", true}, {xls, "über", true},  {xls, "alpha", true},
-      {xls, "\"alpha\"", false},     // cells are not quoted
-      {xls, "alpha42", false},       // a keyword does not run across cells
+      {doc, "ovelin zebra", true}, {doc, "größe", true},         {doc, "关键字", true},
+      {doc, "giraffe", false},     {xls, "striped zebra", true}, {xls, "测试单元格", true},
+      {xls, "über", true},         {xls, "alpha", true},         {xls, "\"alpha\"", false},  // cells are not quoted
+      {xls, "alpha42", false},  // a keyword does not run across cells
       {xls, "giraffe", false},
   };
   for (const auto& c : cases) EXPECT_EQ(matcher.Matches(c.keyword, c.path), c.found) << c.path << " " << c.keyword;
@@ -83,9 +83,9 @@ TEST(OfficeReader, ConverterFailureOrCrashIsNoMatch) {
   TempDir dir;
   BrokenOle2File(dir / "a.doc");
   const char* bodies[] = {
-      "echo keyword; exit 1\n",           // failure status after output
-      "echo keyword; kill -SEGV $$\n",    // crash
-      "exec /no/such/program\n",          // cannot start the real work
+      "echo keyword; exit 1\n",         // failure status after output
+      "echo keyword; kill -SEGV $$\n",  // crash
+      "exec /no/such/program\n",        // cannot start the real work
   };
   for (const char* body : bodies) {
     ContentOptions options = test::TestOptions();
@@ -101,9 +101,9 @@ TEST(OfficeReader, HangingConverterIsKilledAtTheLimit) {
   TempDir dir;
   BrokenOle2File(dir / "a.doc");
   // The stand-in leaves a grandchild holding the output pipe: the whole group must go.
-  const std::string script = WriteScript(dir / "catdoc", "echo run >> " + (dir / "runs") +
-                                                             "\necho keyword\nsleep 30 &\necho $! > " +
-                                                             (dir / "pid") + "\nwait\n");
+  const std::string script =
+      WriteScript(dir / "catdoc", "echo run >> " + (dir / "runs") + "\necho keyword\nsleep 30 &\necho $! > " +
+                                      (dir / "pid") + "\nwait\n");
   ::setenv("OVELIN_CATDOC", script.c_str(), 1);
   ::setenv("OVELIN_CONVERTER_TIMEOUT_MS", "300", 1);
   ContentMatcher matcher;  // limits from the environment

@@ -21,7 +21,7 @@ TEST(TextCache, DropsTheLeastRecentlyUsed) {
   TextCache cache(1000);
   cache.Insert("/a", std::string(300, 'a'));
   cache.Insert("/b", std::string(300, 'b'));
-  cache.Find("/a");                            // /b is now the oldest
+  cache.Find("/a");                           // /b is now the oldest
   cache.Insert("/c", std::string(300, 'c'));  // does not fit beside both
   EXPECT_NE(cache.Find("/a"), nullptr);
   EXPECT_EQ(cache.Find("/b"), nullptr);

@@ -102,8 +102,8 @@ TEST(ContentExtension, TakesTheLastDotOfTheFileName) {
     const char* path;
     const char* extension;
   } cases[] = {
-      {"/a/b/Report.TXT", "txt"}, {"/a/b.d/notes", ""},  {"/a/archive.tar.XML", "xml"},
-      {"/a/b/", ""},              {"/a/.profile", "profile"}, {"/a/name.", ""},
+      {"/a/b/Report.TXT", "txt"}, {"/a/b.d/notes", ""}, {"/a/archive.tar.XML", "xml"}, {"/a/b/", ""},
+      {"/a/.profile", "profile"}, {"/a/name.", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(ContentExtension(c.path), c.extension) << c.path;
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <utf8proc.h>
 
+#include "base/unicode_text.h"
 #include "query/content/lower_case.h"
 #include "query/content/marked_text.h"
-#include "base/unicode_text.h"
 
 namespace ovelin {
 namespace {
@@ -16,10 +16,10 @@ TEST(LowerCase, LowersEveryScriptAndKeepsValidUtf8) {
   } cases[] = {
       {"Hello WORLD 123", "hello world 123"},
       {"ÜBER Größe", "über größe"},
-      {"ΣΟΦΊΑ", "σοφία"},                // Greek, simple mapping (no final sigma rule)
-      {"СЛОВО", "слово"},                // Cyrillic
-      {"中文关键字", "中文关键字"},      // no case
-      {"STRASSE ß ẞ", "strasse ß ß"},    // ß stays, capital ẞ lowers to ß
+      {"ΣΟΦΊΑ", "σοφία"},              // Greek, simple mapping (no final sigma rule)
+      {"СЛОВО", "слово"},              // Cyrillic
+      {"中文关键字", "中文关键字"},    // no case
+      {"STRASSE ß ẞ", "strasse ß ß"},  // ß stays, capital ẞ lowers to ß
       {"😀A", "😀a"},                    // four-byte sequence
       {"", ""},
   };
@@ -30,11 +30,17 @@ TEST(LowerCase, ReplacesInvalidBytesInsteadOfFailing) {
   const struct {
     std::string input, expected;
   } cases[] = {
-      {"A\xFF" "B", "a\xEF\xBF\xBD" "b"},
-      {"\xC3", "\xEF\xBF\xBD"},                               // truncated sequence at the end
-      {"\xE4\xB8" "X", "\xEF\xBF\xBD\xEF\xBF\xBD" "x"},       // truncated in the middle
+      {"A\xFF"
+       "B",
+       "a\xEF\xBF\xBD"
+       "b"},
+      {"\xC3", "\xEF\xBF\xBD"},  // truncated sequence at the end
+      {"\xE4\xB8"
+       "X",
+       "\xEF\xBF\xBD\xEF\xBF\xBD"
+       "x"},                                                     // truncated in the middle
       {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // encoded surrogate
-      {std::string("a\0B", 3), std::string("a\0b", 3)},         // NUL is kept, text goes on
+      {std::string("a\0B", 3), std::string("a\0b", 3)},          // NUL is kept, text goes on
   };
   for (const auto& c : cases) EXPECT_EQ(LowerCase(c.input), c.expected);
 }
@@ -43,9 +49,14 @@ TEST(Utf16ToUtf8, DecodesPairsAndReplacesLoneSurrogates) {
   EXPECT_EQ(Utf16ToUtf8(std::string("A\0\x2D\x4E", 4), false), "A中");
   EXPECT_EQ(Utf16ToUtf8(std::string("\0A\x4E\x2D", 4), true), "A中");
   EXPECT_EQ(Utf16ToUtf8("\x3D\xD8\x00\xDE"s, false), "😀");
-  EXPECT_EQ(Utf16ToUtf8(std::string("\x3D\xD8" "A\0", 4), false), "\xEF\xBF\xBD" "A");  // high without low
-  EXPECT_EQ(Utf16ToUtf8(std::string("\x00\xDE", 2), false), "\xEF\xBF\xBD");           // low alone
-  EXPECT_EQ(Utf16ToUtf8(std::string("A\0B", 3), false), "A");                          // odd byte dropped
+  EXPECT_EQ(Utf16ToUtf8(std::string("\x3D\xD8"
+                                    "A\0",
+                                    4),
+                        false),
+            "\xEF\xBF\xBD"
+            "A");                                                             // high without low
+  EXPECT_EQ(Utf16ToUtf8(std::string("\x00\xDE", 2), false), "\xEF\xBF\xBD");  // low alone
+  EXPECT_EQ(Utf16ToUtf8(std::string("A\0B", 3), false), "A");                 // odd byte dropped
 }
 
 TEST(DecodeMarkedText, FollowsTheByteOrderMark) {
@@ -88,8 +99,9 @@ namespace {
 // Random mixtures of ASCII, Latin, Cyrillic, Greek, CJK, supplementary characters
 // and broken bytes against a plain per-code-point reference.
 TEST(LowerCase, AgreesWithPerCodePointLowering) {
-  const std::vector<std::string> pieces = {"A", "z", "Q ", "É", "ß", "İ", "K", "Ω", "Д", "ж", "中", "Ａ", "😀",
-                                           "\xC3", "\x80", "\xE4\xB8", "\xF0\x9F", "\xED\xA0\x80", "Ǆ", "ǅ"};
+  const std::vector<std::string> pieces = {"A", "z",  "Q ", "É", "ß",    "İ",    "K",        "Ω",        "Д",
+                                           "ж", "中", "Ａ", "😀", "\xC3", "\x80", "\xE4\xB8", "\xF0\x9F", "\xED\xA0\x80",
+                                           "Ǆ", "ǅ"};
   unsigned seed = 7;
   for (int round = 0; round < 2000; ++round) {
     std::string text;

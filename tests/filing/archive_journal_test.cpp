@@ -121,7 +121,11 @@ TEST_F(ArchiveJournalTest, JournalOfARunKilledDuringItsSaveIsResolvedAtTheNextSt
   ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
   ASSERT_EQ(Journals().size(), 1u);
   EXPECT_EQ(ReadTextFile(storeRoot + "/b.txt"), "beta");
-  std::ofstream(Journals()[0], std::ios::app | std::ios::binary).write("L\0" "7", 3);  // a note cut off mid-way
+  std::ofstream(Journals()[0], std::ios::app | std::ios::binary)
+      .write(
+          "L\0"
+          "7",
+          3);                          // a note cut off mid-way
   test::WriteTextFile(a, "newcomer");  // a's old name is taken meanwhile
 
   const auto loaded = Reloaded();

@@ -3,9 +3,9 @@
 // source file's bytes exist exactly once afterwards.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "filing/archive_engine.h"
 #include "filing/url_parts.h"
@@ -124,8 +124,8 @@ TEST_F(ArchiveTest, UnreachableStorePathIsReportedWithTheSetAndWhy) {
                                     Request(files + "/c", "Below", "Below"), Request(files + "/d", "", "Nowhere")},
                                    &progress);
   EXPECT_EQ(progress.errors, (std::vector<std::string>{reasons[0] + "\n" + urls[0], reasons[0] + "\n" + urls[0],
-                                                        reasons[1] + "\n" + urls[1], reasons[2] + "\n" + urls[2],
-                                                        reasons[3] + "\n" + urls[3]}));
+                                                       reasons[1] + "\n" + urls[1], reasons[2] + "\n" + urls[2],
+                                                       reasons[3] + "\n" + urls[3]}));
   EXPECT_TRUE(result.aborted);
   ASSERT_EQ(result.items.size(), 3u);
   for (size_t i = 0; i < 3; ++i) {
@@ -134,7 +134,7 @@ TEST_F(ArchiveTest, UnreachableStorePathIsReportedWithTheSetAndWhy) {
     EXPECT_EQ(result.items[i].newUrl, urls[i]);
   }
   EXPECT_EQ(SetsOf(urls[0]), NameList{"Lost"});  // recorded where it is
-  EXPECT_TRUE(SetsOf(urls[3]).empty());         // stopped before it
+  EXPECT_TRUE(SetsOf(urls[3]).empty());          // stopped before it
   ExpectEachOnce({files, storeRoot}, {"a", "b", "c", "d"});
 }
 
@@ -248,8 +248,8 @@ TEST_F(ArchiveTest, IgnoreKeepsTheItemAndGoesOn) {
   environment.rename = FailingFor(failures);
   ScriptedProgress progress({ErrorChoice::Ignore});
   const ArchiveResult result = Run({Request(a), Request(b)}, &progress);
-  EXPECT_EQ(progress.events,
-            (std::vector<std::string>{"start 2", "item " + MakeFileUrl(a), "error", "item " + MakeFileUrl(b), "finish"}));
+  EXPECT_EQ(progress.events, (std::vector<std::string>{"start 2", "item " + MakeFileUrl(a), "error",
+                                                       "item " + MakeFileUrl(b), "finish"}));
   EXPECT_EQ(result.items.size(), 2u);
   EXPECT_EQ(SetsOf(MakeFileUrl(a)), NameList{kRootSet});
   EXPECT_EQ(ReadTextFile(storeRoot + "/b.txt"), "b");
@@ -303,7 +303,8 @@ TEST_F(ArchiveTest, CrossFileSystemMoveCopiesThenRemoves) {
 }
 
 TEST_F(ArchiveTest, RealMoveIntoAStorePathOnAnotherFileSystem) {
-  struct stat here {}, shm {};
+  struct stat here {
+  }, shm{};
   if (::stat(temp.path().c_str(), &here) != 0 || ::stat("/dev/shm", &shm) != 0 || here.st_dev == shm.st_dev) {
     GTEST_SKIP() << "/dev/shm is not another file system here";
   }
@@ -415,8 +416,8 @@ TEST_F(ArchiveTest, AnItemThatFitsNoSetIsNeitherMovedNorRecordedAndTheOthersAre)
   const ArchivedItem& refused = result.items[0];
   EXPECT_EQ(refused.status, ArchiveStatus::Unplaced);
   EXPECT_EQ(refused.name, "renamed");
-  EXPECT_EQ(refused.failures, (std::vector<PlacementFailure>{
-                                  {PlacementFailureKind::BelowMinimum, "Year", "1989", "Licenses", "1990"}}));
+  EXPECT_EQ(refused.failures,
+            (std::vector<PlacementFailure>{{PlacementFailureKind::BelowMinimum, "Year", "1989", "Licenses", "1990"}}));
   EXPECT_EQ(refused.reason, "属性Year的值1989低于文件集Licenses的下限1990");
   EXPECT_EQ(result.items[1].status, ArchiveStatus::Unplaced);
   EXPECT_EQ(result.items[2].status, ArchiveStatus::Moved);
@@ -512,7 +513,8 @@ TEST_F(PlacementTest, AnItemNoSetAcceptsIsNotRecordedAndTheReasonNamesWhatItMiss
       // "nan" reads as 0 like any text without a number, so it misses a lower bound.
       {"New", {"Year;1", "Author;X", "Since;nan"}, "属性Since的值nan低于文件集New的下限2000"},
       {"Media", {"Year;1"}, "缺少属性Author的值，文件集Media要求它"},
-      {"New;AtoM", {"Year;1", "Author;X", "Since;", "Initial;Z"},
+      {"New;AtoM",
+       {"Year;1", "Author;X", "Since;", "Initial;Z"},
        "属性Initial的值Z高于文件集AtoM的上限M；属性Since的值低于文件集New的下限2000"},
   };
   for (const auto& c : table) {

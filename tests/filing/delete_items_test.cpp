@@ -56,8 +56,7 @@ class DeleteItemsTest : public test::FilingTest {
 TEST_F(DeleteItemsTest, RemovesRecordsFromEverySetAndMovesFilesToTheTrash) {
   ScriptedProgress progress;
   const DeleteResult result = DeleteItems(store, {MakeFileUrl(a), kWeb}, true, &progress);
-  EXPECT_EQ(progress.events,
-            (std::vector<std::string>{"start 2", "item " + MakeFileUrl(a), "item " + kWeb, "finish"}));
+  EXPECT_EQ(progress.events, (std::vector<std::string>{"start 2", "item " + MakeFileUrl(a), "item " + kWeb, "finish"}));
   EXPECT_TRUE(result.saved);
   ASSERT_EQ(result.items.size(), 2u);
   EXPECT_TRUE(result.items[0].recordRemoved);

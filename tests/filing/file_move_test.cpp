@@ -1,8 +1,8 @@
 // The move primitive: never replacing, the error classes, and moves across file systems.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -72,7 +72,9 @@ TEST_F(ItemEditTest, RefusalsSayWhyAndChangeNothing) {
       {kUrl, {{}, {}, {}, NameList{"Text", "Work"}}, "property-types-differ", ""},
       // The archiving engine's wording names the property, the value, the set and the bound.
       {kUrl, {{}, {}, {}, NameList{"Licenses"}}, "value-out-of-range", "属性Year的值1989低于文件集Licenses的下限1990"},
-      {kUrl, {{}, {}, {{"Year", "2031"}}, NameList{"Licenses"}}, "value-out-of-range",
+      {kUrl,
+       {{}, {}, {{"Year", "2031"}}, NameList{"Licenses"}},
+       "value-out-of-range",
        "属性Year的值2031高于文件集Licenses的上限2030"},
   };
   const std::string before = store.GetXml(false);

@@ -51,9 +51,9 @@ TEST_F(ItemGathering, ClassifiesPaths) {
     const char* name;
     PathKind kind;
   } cases[] = {
-      {"sub", PathKind::Folder},       {"sub/", PathKind::Folder},        {"link-to-folder", PathKind::Folder},
-      {"B.txt", PathKind::File},       {"z.zip", PathKind::File},         {"link-to-file", PathKind::File},
-      {"broken-link", PathKind::File}, {"fifo", PathKind::File},          {"gone", PathKind::Missing},
+      {"sub", PathKind::Folder},       {"sub/", PathKind::Folder}, {"link-to-folder", PathKind::Folder},
+      {"B.txt", PathKind::File},       {"z.zip", PathKind::File},  {"link-to-file", PathKind::File},
+      {"broken-link", PathKind::File}, {"fifo", PathKind::File},   {"gone", PathKind::Missing},
       {"B.txt/x", PathKind::Missing},
   };
   for (const auto& c : cases) EXPECT_EQ(ClassifyPath(dir / c.name), c.kind) << c.name;
@@ -76,8 +76,8 @@ TEST_F(ItemGathering, WalkWithoutRecursionTakesTheFilesOfTheFolderInNameOrder) {
 
 TEST_F(ItemGathering, WalkWithRecursionTakesSubFoldersWhereTheyStand) {
   const auto found = WalkFolder(dir.path(), true);
-  EXPECT_EQ(Names(found), (std::vector<std::string>{".hidden", "B.txt", "a b.txt", "deep.txt", "inner.txt", "z.zip",
-                                                    "文档.doc"}));
+  EXPECT_EQ(Names(found),
+            (std::vector<std::string>{".hidden", "B.txt", "a b.txt", "deep.txt", "inner.txt", "z.zip", "文档.doc"}));
   EXPECT_EQ(found[3].url, MakeFileUrl(dir / "sub/deeper/deep.txt"));
 }
 
@@ -88,8 +88,8 @@ TEST_F(ItemGathering, WalkFollowsFolderLinksButEndsOnLoops) {
   ::symlink(dir.path().c_str(), (dir / "sub/deeper/loop").c_str());
   ::symlink("..", (dir / "sub/up").c_str());
   const auto names = Names(WalkFolder(dir / "sub", true));
-  EXPECT_EQ(names, (std::vector<std::string>{"deep.txt", "far.txt", ".hidden", "B.txt", "a b.txt", "z.zip",
-                                             "文档.doc", "inner.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"deep.txt", "far.txt", ".hidden", "B.txt", "a b.txt", "z.zip", "文档.doc",
+                                             "inner.txt"}));
 }
 
 TEST_F(ItemGathering, WhatCannotBeReadYieldsNothing) {

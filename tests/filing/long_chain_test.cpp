@@ -43,8 +43,8 @@ TEST_F(LongChainFiling, TemplateOfALongChainImports) {
   constexpr int kDepth = 5000;
   AddSet(Link(0), {}, {"Year;NUMBER;1900;2100;2000"});
   for (int i = 1; i < kDepth; ++i) {
-    AddSet(Link(i), {Link(i - 1)}, i % 1000 == 0 ? std::vector<std::string>{"P" + Link(i) + ";STRING;;;x"}
-                                                 : std::vector<std::string>{});
+    AddSet(Link(i), {Link(i - 1)},
+           i % 1000 == 0 ? std::vector<std::string>{"P" + Link(i) + ";STRING;;;x"} : std::vector<std::string>{});
   }
   const std::string tpl = temp / "chain.tpl";
   ASSERT_TRUE(ExportTemplate(store, tpl, ""));

@@ -213,9 +213,10 @@ TEST_F(TemplateTest, UnusableTemplatesAreRefused) {
   for (int i = 0; i < 300000; ++i) deep += "<x>";
   for (int i = 0; i < 300000; ++i) deep += "</x>";
   const auto document = [](const std::string& rootName, const std::string& nameTail) {
-    return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootName +
-           nameTail + "</Name><Elements/><Childs>T</Childs><Parents/></FileSet><FileSet><Name>T</Name><Elements/>"
-           "<Childs/><Parents>" + rootName + "</Parents></FileSet></EntitySets></AllSets>";
+    return "<AllSets Version=\"1.50\"><EntitySets RootName=\"" + rootName + "\"><FileSet><Name>" + rootName + nameTail +
+           "</Name><Elements/><Childs>T</Childs><Parents/></FileSet><FileSet><Name>T</Name><Elements/>"
+           "<Childs/><Parents>" +
+           rootName + "</Parents></FileSet></EntitySets></AllSets>";
   };
   CFileSetStore target;
   MakeTarget(target, "target.db");

@@ -47,27 +47,12 @@ TEST(ConditionWithin, FromBoundsAlone) {
     bool within;
   };
   const std::vector<Case> cases = {
-      {"N>5", "N>=3", true},
-      {"N>=3", "N>5", false},
-      {"N>=5", "N>5", false},  // 5 is admitted by a only
-      {"N>5", "N>=5", true},
-      {"N=5", "N>=5", true},
-      {"N=5", "N<5", false},
-      {"1<N<3", "0<=N<=3", true},
-      {"1<N<=3", "0<=N<3", false},
-      {"N!=5", "N!=5", true},
-      {"N!=5", "N!=6", false},
-      {"N!=5", "N>0", false},
-      {"N>5", "N!=5", true},
-      {"N>=5", "N!=5", false},
-      {"N<4", "N!=5", true},
-      {"N<5", "N!=5", true},
-      {"N<=5", "N!=5", false},
-      {"N=5", "N!=5", false},
-      {"4<N<6", "N!=5", false},
-      {"T>\"b\"", "T>\"a\"", true},
-      {"T>\"a\"", "T>\"b\"", false},
-      {"N<1", "N<10", true},  // numbers, not texts: "10" sorts before "1" as text
+      {"N>5", "N>=3", true},         {"N>=3", "N>5", false},  {"N>=5", "N>5", false},  // 5 is admitted by a only
+      {"N>5", "N>=5", true},         {"N=5", "N>=5", true},   {"N=5", "N<5", false},    {"1<N<3", "0<=N<=3", true},
+      {"1<N<=3", "0<=N<3", false},   {"N!=5", "N!=5", true},  {"N!=5", "N!=6", false},  {"N!=5", "N>0", false},
+      {"N>5", "N!=5", true},         {"N>=5", "N!=5", false}, {"N<4", "N!=5", true},    {"N<5", "N!=5", true},
+      {"N<=5", "N!=5", false},       {"N=5", "N!=5", false},  {"4<N<6", "N!=5", false}, {"T>\"b\"", "T>\"a\"", true},
+      {"T>\"a\"", "T>\"b\"", false}, {"N<1", "N<10", true},  // numbers, not texts: "10" sorts before "1" as text
   };
   for (const auto& c : cases) EXPECT_EQ(ConditionWithin(Parse(c.a), Parse(c.b)), c.within) << c.a << " in " << c.b;
 }

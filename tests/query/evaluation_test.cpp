@@ -142,11 +142,11 @@ TEST_F(Evaluation, Failures) {
       "A Name=\"a\"b\"",
       "A 1<Size>5",
       "A Undefined>5",
-      "B Size>5",                // B defines no Size
-      "A Size>\"5\"",            // quoted value against a NUMBER property
-      "A Author>M",              // unquoted value against a STRING property
-      "#空集#+A",                // the empty set is only valid as the whole text
-      "V Size>5",                // a view set has no property definitions
+      "B Size>5",      // B defines no Size
+      "A Size>\"5\"",  // quoted value against a NUMBER property
+      "A Author>M",    // unquoted value against a STRING property
+      "#空集#+A",      // the empty set is only valid as the whole text
+      "V Size>5",      // a view set has no property definitions
       "A \"Size\">5",
       "A^",
   };
@@ -161,7 +161,8 @@ TEST_F(Evaluation, ResultOrderIsUtf16CodeUnits) {
   auto result = Eval("C");
   EXPECT_EQ(Paths(result.items), (std::vector<std::string>{"file:///B", "file:///c/1"}));
   // U+FF5E (3 bytes in UTF-8) sorts after U+1F600 (a surrogate pair in UTF-16).
-  auto store = test::MakeStore({{"R", {}, {{"x", "file:///\xEF\xBD\x9E", {}}, {"y", "file:///\xF0\x9F\x98\x80", {}}}, {}}});
+  auto store =
+      test::MakeStore({{"R", {}, {{"x", "file:///\xEF\xBD\x9E", {}}, {"y", "file:///\xF0\x9F\x98\x80", {}}}, {}}});
   auto both = EvaluateExpression(*store, "R");
   ASSERT_TRUE(both);
   EXPECT_EQ(Paths(both->items), (std::vector<std::string>{"file:///\xF0\x9F\x98\x80", "file:///\xEF\xBD\x9E"}));
@@ -228,9 +229,8 @@ TEST_F(Evaluation, GetItemsByName) {
 
 TEST(EmptySetName, ASetSoNamedIsAnOrdinarySet) {
   // The name rule allows "#空集#" for a set; only the whole text means the empty set.
-  auto store = test::MakeStore({{"R", {}, {}, {}},
-                                {"#空集#", {"R"}, {{"x", "file:///x", {}}}, {}},
-                                {"A", {"R"}, {{"y", "file:///y", {}}}, {}}});
+  auto store = test::MakeStore(
+      {{"R", {}, {}, {}}, {"#空集#", {"R"}, {{"x", "file:///x", {}}}, {}}, {"A", {"R"}, {{"y", "file:///y", {}}}, {}}});
   auto both = EvaluateExpression(*store, "#空集#+A");
   ASSERT_TRUE(both);
   EXPECT_EQ(both->normalized, "#空集#+A");

@@ -9,13 +9,18 @@ namespace ovelin {
 namespace {
 
 TEST(ExpressionFaults, NameTheCauseAndItsCharacterPosition) {
-  auto store = test::MakeSampleStore({{"Self", "Self+A"}, {"Uses", "B+Self"}, {"Broken", "A^Nope"},
-                                      {"Blank", ""}, {"Spaces", "  "}, {"Open", "A+ "}, {"近期", "A"}});
+  auto store = test::MakeSampleStore({{"Self", "Self+A"},
+                                      {"Uses", "B+Self"},
+                                      {"Broken", "A^Nope"},
+                                      {"Blank", ""},
+                                      {"Spaces", "  "},
+                                      {"Open", "A+ "},
+                                      {"近期", "A"}});
   struct Case {
     std::string expression;
     std::string_view code;
-    size_t position;       // 0: the cause has no place
-    std::string mention;   // a value the reason must name
+    size_t position;      // 0: the cause has no place
+    std::string mention;  // a value the reason must name
   };
   const std::vector<Case> cases = {
       {"Nope", "unknown-name", 1, "\"Nope\""},

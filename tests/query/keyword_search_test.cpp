@@ -33,8 +33,7 @@ std::string SetXml(const std::string& name, const std::string& parents, const st
                    const std::vector<Item>& items) {
   std::string xml = "<FileSet><Name>" + name + "</Name><StorePath Type=\"UsrDef\">/srv</StorePath><Elements>";
   for (const auto& item : items) xml += ItemXml(item);
-  return xml + "</Elements><Childs>" + childs + "</Childs><Parents>" + parents +
-         "</Parents><ItemPropertys/></FileSet>";
+  return xml + "</Elements><Childs>" + childs + "</Childs><Parents>" + parents + "</Parents><ItemPropertys/></FileSet>";
 }
 
 // Root ── Travel ── Photos2024
@@ -54,25 +53,25 @@ class KeywordSearch : public ::testing::Test {
   void Load(const std::string& keywordConfig) {
     const std::string beach = LocalPathToFileUrl(tmp_ / "beach notes.txt");
     const std::string docs = LocalPathToFileUrl(tmp_ / "docs");
-    const std::string xml =
-        "<AllSets Version=\"1.50\"><EntitySets RootName=\"Root\">" +
-        SetXml("Root", "", "Links;Travel;Work", {}) + SetXml("Travel", "Root", "Photos2024", {}) +
-        SetXml("Photos2024", "Travel", "", {{"beach", beach, ""}, {"docs", docs, ""}}) +
-        SetXml("Work", "Root", "",
-               {{"Red Green", "file:///w/1", ""},
-                {"red", "file:///w/2", ""},
-                {"Blue", "file:///w/3", "Quarterly NUMBERS, Été"},
-                {"отчёт", "file:///w/4", ""}}) +
-        SetXml("Links", "Root", "", {{"site", "https://example.org/zebra/page.html", "news"}}) +
-        "</EntitySets><ViewSetRoot><ViewSet Name=\"Favourites\" Expression=\"Work\"/>"
-        "<ViewSet Name=\"BrokenView\" Expression=\"Nope\"/></ViewSetRoot>"
-        "<SysConfig><KeywordsSearch " +
-        keywordConfig + "/></SysConfig></AllSets>";
+    const std::string xml = "<AllSets Version=\"1.50\"><EntitySets RootName=\"Root\">" +
+                            SetXml("Root", "", "Links;Travel;Work", {}) + SetXml("Travel", "Root", "Photos2024", {}) +
+                            SetXml("Photos2024", "Travel", "", {{"beach", beach, ""}, {"docs", docs, ""}}) +
+                            SetXml("Work", "Root", "",
+                                   {{"Red Green", "file:///w/1", ""},
+                                    {"red", "file:///w/2", ""},
+                                    {"Blue", "file:///w/3", "Quarterly NUMBERS, Été"},
+                                    {"отчёт", "file:///w/4", ""}}) +
+                            SetXml("Links", "Root", "", {{"site", "https://example.org/zebra/page.html", "news"}}) +
+                            "</EntitySets><ViewSetRoot><ViewSet Name=\"Favourites\" Expression=\"Work\"/>"
+                            "<ViewSet Name=\"BrokenView\" Expression=\"Nope\"/></ViewSetRoot>"
+                            "<SysConfig><KeywordsSearch " +
+                            keywordConfig + "/></SysConfig></AllSets>";
     ASSERT_TRUE(store_.LoadXml(xml));
   }
 
   // Item name -> rank of what the filter keeps from the expression's result.
-  std::map<std::string, int> Search(const std::string& keywords, unsigned flags, const std::string& expression = "Root") {
+  std::map<std::string, int> Search(const std::string& keywords, unsigned flags,
+                                    const std::string& expression = "Root") {
     auto result = EvaluateExpression(store_, expression);
     EXPECT_TRUE(result);
     if (!result) return {};
@@ -119,17 +118,18 @@ TEST_F(KeywordSearch, CaseNeverMatters) {
 
 TEST_F(KeywordSearch, SetNamesOwnAncestorAndViewSetsMatch) {
   const Ranks photos = {{"beach", 1}, {"docs", 1}};
-  EXPECT_EQ(Search("photos", kNoContent), photos);   // the set holding the items
-  EXPECT_EQ(Search("TRAVEL", kNoContent), photos);   // a set above it
+  EXPECT_EQ(Search("photos", kNoContent), photos);  // the set holding the items
+  EXPECT_EQ(Search("TRAVEL", kNoContent), photos);  // a set above it
   EXPECT_EQ(Search("2024", kNoContent), photos);
   const Ranks work = {{"Red Green", 1}, {"red", 1}, {"Blue", 1}, {"отчёт", 1}};
-  EXPECT_EQ(Search("favour", kNoContent), work);     // a view set whose result holds them
+  EXPECT_EQ(Search("favour", kNoContent), work);  // a view set whose result holds them
   EXPECT_EQ(Search("work", kNoContent), work);
-  EXPECT_EQ(Search("oot", kNoContent).size(), 7u);   // the root set holds every item
+  EXPECT_EQ(Search("oot", kNoContent).size(), 7u);       // the root set holds every item
   EXPECT_EQ(Search("brokenview", kNoContent), Ranks{});  // a failing view set contributes nothing
   EXPECT_EQ(Search("travel", kKeywordInName | kKeywordInDescription), Ranks{});  // set names not asked for
   // The result of another expression is matched by the sets that hold its items.
-  EXPECT_EQ(Search("favour red", kNoContent | kKeywordAllRequired, "Favourites"), (Ranks{{"Red Green", 2}, {"red", 2}}));
+  EXPECT_EQ(Search("favour red", kNoContent | kKeywordAllRequired, "Favourites"),
+            (Ranks{{"Red Green", 2}, {"red", 2}}));
 }
 
 TEST_F(KeywordSearch, EachFlagEnablesItsOwnTest) {
@@ -139,11 +139,8 @@ TEST_F(KeywordSearch, EachFlagEnablesItsOwnTest) {
   };
   // "news" is the web item's description; "site" its name; "links" its set.
   const std::vector<Case> cases = {
-      {kKeywordInName, {{"site", 1}}},
-      {kKeywordInDescription, {{"site", 1}}},
-      {kKeywordInSetNames, {{"site", 1}}},
-      {kNoContent, {{"site", 3}}},
-      {kKeywordInName | kKeywordAllRequired, {}},
+      {kKeywordInName, {{"site", 1}}}, {kKeywordInDescription, {{"site", 1}}},     {kKeywordInSetNames, {{"site", 1}}},
+      {kNoContent, {{"site", 3}}},     {kKeywordInName | kKeywordAllRequired, {}},
   };
   for (const auto& c : cases) EXPECT_EQ(Search("site news links", c.flags), c.expected) << c.flags;
 }
@@ -257,11 +254,10 @@ TEST(KeywordSearchWorkers, ManyFilesGiveTheSameRanksAsOneByOne) {
                             "</EntitySets></AllSets>"));
   ItemList items = store.GetRootItems();
   size_t lastDone = 0, lastTotal = 0;
-  ASSERT_TRUE(FilterByKeywords(store, "quokka wombat", items, kWithContent,
-                               {{}, [&](size_t done, size_t total) {
-                                  lastDone = done;
-                                  lastTotal = total;
-                                }}));
+  ASSERT_TRUE(FilterByKeywords(store, "quokka wombat", items, kWithContent, {{}, [&](size_t done, size_t total) {
+                                                                               lastDone = done;
+                                                                               lastTotal = total;
+                                                                             }}));
   EXPECT_EQ(lastDone, 300u);
   EXPECT_EQ(lastTotal, 300u);
   ASSERT_EQ(items.size(), 200u);

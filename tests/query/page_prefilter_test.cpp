@@ -23,16 +23,16 @@ TEST(PagePrefilter, RulesOutOnlyPagesThatCannotHoldTheKeyword) {
       {"<p>a wombat sat</p>", "quokka", false},
       {"<p title=\"quokka\">a wombat</p>", "quokka", true},  // only in markup: the parse decides
       {"<p>quo<b>kka</b></p>", "quokka", true},              // split by a tag
-      {"<p>quo<!-- x -->kka</p>", "quokka", true},            // split by a comment
-      {"<svg><![cdata[quo]]>kka</svg>", "quokka", true},      // split by a CDATA end
-      {"<p>quok", "quokka", true},                            // the page ends inside it
-      {"<table><tr><td>kka</td></tr>quo", "quokka", true},    // moved in front of the table
-      {"<p>&#113;uokka</p>", "quokka", true},                 // a character reference
-      {"<p>wombat &amp; emu</p>", "quokka", true},            // any reference could make it
-      {std::string("<p>quo\0kka</p>", 14), "quokka", true},   // NULs are dropped
-      {"<isindex>", "searchable", true},                      // the parser's own prompt
-      {"<p>kka quo.</p>", "quokka", false},                   // the pieces in the wrong order
-      {"<p>x</p>", "a\nb", true},                             // line ends are rewritten
+      {"<p>quo<!-- x -->kka</p>", "quokka", true},           // split by a comment
+      {"<svg><![cdata[quo]]>kka</svg>", "quokka", true},     // split by a CDATA end
+      {"<p>quok", "quokka", true},                           // the page ends inside it
+      {"<table><tr><td>kka</td></tr>quo", "quokka", true},   // moved in front of the table
+      {"<p>&#113;uokka</p>", "quokka", true},                // a character reference
+      {"<p>wombat &amp; emu</p>", "quokka", true},           // any reference could make it
+      {std::string("<p>quo\0kka</p>", 14), "quokka", true},  // NULs are dropped
+      {"<isindex>", "searchable", true},                     // the parser's own prompt
+      {"<p>kka quo.</p>", "quokka", false},                  // the pieces in the wrong order
+      {"<p>x</p>", "a\nb", true},                            // line ends are rewritten
       {"<p>图书馆</p>", "书", true},
       {"<p>图书馆</p>", "书店", false},
   };
@@ -44,13 +44,29 @@ TEST(PagePrefilter, RulesOutOnlyPagesThatCannotHoldTheKeyword) {
 // Random pages from pieces that cut, hide and make text in every way the parser
 // knows; whenever the parsed text holds the keyword, the pre-test must agree.
 TEST(PagePrefilter, NeverRulesOutAPageWhoseTextHoldsTheKeyword) {
-  const std::vector<std::string> pieces = {
-      "qu",     "quo",   "okk",     "kka",      "a",        "Q",        "K",         " ",         "<b>",
-      "</b>",   "<p>",   "<!--",    "-->",      "<script>", "</script>", "<style>",  "</style>",  "<table>",
-      "<tr>",   "<td>",  "</td>",   "<svg>",    "<![CDATA[", "]]>",      "&#113;",   "&amp;",     "&QUOT;",
-      "<title>", "</title>", "<pre>\n", "<textarea>", "</textarea>", "<iframe>", "</iframe>", "\r\n",   "<a href=\"",
-      "\">",    "<",     ">",       "]",        "É",        "<ISINDEX>", "<br/>",    "<template>", "</html>",
-      std::string(1, '\0')};
+  const std::vector<std::string> pieces = {"qu",         "quo",
+                                           "okk",        "kka",
+                                           "a",          "Q",
+                                           "K",          " ",
+                                           "<b>",        "</b>",
+                                           "<p>",        "<!--",
+                                           "-->",        "<script>",
+                                           "</script>",  "<style>",
+                                           "</style>",   "<table>",
+                                           "<tr>",       "<td>",
+                                           "</td>",      "<svg>",
+                                           "<![CDATA[",  "]]>",
+                                           "&#113;",     "&amp;",
+                                           "&QUOT;",     "<title>",
+                                           "</title>",   "<pre>\n",
+                                           "<textarea>", "</textarea>",
+                                           "<iframe>",   "</iframe>",
+                                           "\r\n",       "<a href=\"",
+                                           "\">",        "<",
+                                           ">",          "]",
+                                           "É",          "<ISINDEX>",
+                                           "<br/>",      "<template>",
+                                           "</html>",    std::string(1, '\0')};
   const std::vector<std::string> keywords = {"quokka", "uokk", "qu", "a", "kq", "ka quo", "é", "&"};
   std::mt19937 random(11);
   int rejected = 0;

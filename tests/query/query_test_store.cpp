@@ -23,8 +23,8 @@ std::string Join(const std::vector<std::string>& names) {
 }
 
 std::string ItemXml(const ItemSpec& item) {
-  std::string xml = "<File><Name>" + Escape(item.name) + "</Name><Path>" + Escape(item.path) +
-                    "</Path><Description/><ItemPropertys>";
+  std::string xml =
+      "<File><Name>" + Escape(item.name) + "</Name><Path>" + Escape(item.path) + "</Path><Description/><ItemPropertys>";
   for (const auto& [property, value] : item.values) {
     xml += "<Property Name=\"" + Escape(property) + "\" Value=\"" + Escape(value) + "\"/>";
   }

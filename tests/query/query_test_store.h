@@ -18,7 +18,7 @@ struct ItemSpec {
 
 struct SetSpec {
   std::string name;
-  std::vector<std::string> parents;                          // the root has none
+  std::vector<std::string> parents;  // the root has none
   std::vector<ItemSpec> items;
   std::vector<std::pair<std::string, std::string>> definitions;  // property, type
 };

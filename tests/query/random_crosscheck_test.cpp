@@ -37,10 +37,10 @@ struct Expr {
 };
 
 struct Graph {
-  std::vector<std::string> sets;                  // sets[0] is the root
+  std::vector<std::string> sets;  // sets[0] is the root
   std::map<std::string, std::vector<std::string>> children;
-  std::map<std::string, PathSet> own;             // own items of each set
-  std::map<std::string, ItemValues> values;       // by path
+  std::map<std::string, PathSet> own;                                // own items of each set
+  std::map<std::string, ItemValues> values;                          // by path
   std::vector<std::pair<std::string, std::unique_ptr<Expr>>> views;  // a null expression: "#空集#"
 };
 
@@ -103,12 +103,18 @@ class Generator {
     const int b = Pick(7);
     auto n = [](const ItemValues& v) { return v.number.value_or(0); };
     switch (Pick(8)) {
-      case 0: return {"N=" + std::to_string(a), [=](const ItemValues& v) { return n(v) == a; }};
-      case 1: return {"N!=" + std::to_string(a), [=](const ItemValues& v) { return n(v) != a; }};
-      case 2: return {"N>" + std::to_string(a), [=](const ItemValues& v) { return n(v) > a; }};
-      case 3: return {"N>=" + std::to_string(a), [=](const ItemValues& v) { return n(v) >= a; }};
-      case 4: return {"N<" + std::to_string(a), [=](const ItemValues& v) { return n(v) < a; }};
-      case 5: return {"N<=" + std::to_string(a), [=](const ItemValues& v) { return n(v) <= a; }};
+      case 0:
+        return {"N=" + std::to_string(a), [=](const ItemValues& v) { return n(v) == a; }};
+      case 1:
+        return {"N!=" + std::to_string(a), [=](const ItemValues& v) { return n(v) != a; }};
+      case 2:
+        return {"N>" + std::to_string(a), [=](const ItemValues& v) { return n(v) > a; }};
+      case 3:
+        return {"N>=" + std::to_string(a), [=](const ItemValues& v) { return n(v) >= a; }};
+      case 4:
+        return {"N<" + std::to_string(a), [=](const ItemValues& v) { return n(v) < a; }};
+      case 5:
+        return {"N<=" + std::to_string(a), [=](const ItemValues& v) { return n(v) <= a; }};
       case 6:
         return {std::to_string(a) + "<N<=" + std::to_string(b),
                 [=](const ItemValues& v) { return a < n(v) && n(v) <= b; }};
@@ -123,10 +129,14 @@ class Generator {
     auto t = [](const ItemValues& v) { return v.text.value_or(""); };
     const std::string quoted = "\"" + s + "\"";
     switch (Pick(4)) {
-      case 0: return {"T=" + quoted, [=](const ItemValues& v) { return t(v) == s; }};
-      case 1: return {"T!=" + quoted, [=](const ItemValues& v) { return t(v) != s; }};
-      case 2: return {"T<" + quoted, [=](const ItemValues& v) { return t(v) < s; }};
-      default: return {"T>=" + quoted, [=](const ItemValues& v) { return t(v) >= s; }};
+      case 0:
+        return {"T=" + quoted, [=](const ItemValues& v) { return t(v) == s; }};
+      case 1:
+        return {"T!=" + quoted, [=](const ItemValues& v) { return t(v) != s; }};
+      case 2:
+        return {"T<" + quoted, [=](const ItemValues& v) { return t(v) < s; }};
+      default:
+        return {"T>=" + quoted, [=](const ItemValues& v) { return t(v) >= s; }};
     }
   }
 

@@ -49,8 +49,8 @@ TEST_F(Robustness, DeepParenthesesEvaluateWithoutRecursion) {
   EXPECT_EQ(lifted->normalized.substr(0, 14), "(A Size>1-B-C-");
   EXPECT_EQ(lifted->items.size(), 3u);
 
-  for (const std::string& bad : {Repeat("(", depth), Repeat(")", depth), Repeat("(", depth) + "A" +
-                                                                              Repeat(")", depth - 1)}) {
+  for (const std::string& bad :
+       {Repeat("(", depth), Repeat(")", depth), Repeat("(", depth) + "A" + Repeat(")", depth - 1)}) {
     EXPECT_FALSE(EvaluateExpression(*store_, bad));
   }
 }
@@ -75,9 +75,22 @@ TEST_F(Robustness, LongTextsFailOrEvaluate) {
 
 TEST_F(Robustness, GarbageFailsCleanly) {
   const std::vector<std::string> cases = {
-      "\"",       "A\"",          "A Size>\"5",  "+-^",       Repeat("+-^()", 2000), "A Size>>5",
-      "A <>",     "A Size=\"a\"\"", "A 1<Size<2<3", "\"A\"",     "A ))((",    "A Size!",
-      "A\tB",     std::string("A\0B", 3), "\xff\xfe", "A Size>5 Size<",
+      "\"",
+      "A\"",
+      "A Size>\"5",
+      "+-^",
+      Repeat("+-^()", 2000),
+      "A Size>>5",
+      "A <>",
+      "A Size=\"a\"\"",
+      "A 1<Size<2<3",
+      "\"A\"",
+      "A ))((",
+      "A Size!",
+      "A\tB",
+      std::string("A\0B", 3),
+      "\xff\xfe",
+      "A Size>5 Size<",
   };
   for (const auto& expression : cases) EXPECT_FALSE(EvaluateExpression(*store_, expression)) << expression;
 
@@ -93,8 +106,7 @@ TEST_F(Robustness, GarbageFailsCleanly) {
 
 TEST_F(Robustness, NamesWithXPathCharacters) {
   const std::string odd = "it's[1]*@$=!,'\"";
-  auto store = test::MakeStore({{"R", {}, {}, {}}, {"o'k]", {"R"}, {{"x", "file:///x", {}}}, {}}},
-                               {{"v[1]'", "o'k]"}});
+  auto store = test::MakeStore({{"R", {}, {}, {}}, {"o'k]", {"R"}, {{"x", "file:///x", {}}}, {}}}, {{"v[1]'", "o'k]"}});
   auto set = EvaluateExpression(*store, "o'k]");
   ASSERT_TRUE(set);
   EXPECT_EQ(set->items.size(), 1u);

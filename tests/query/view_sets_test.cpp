@@ -111,10 +111,10 @@ TEST(ViewSetReferences, RenameRewritesOperandNamesOnly) {
   } cases[] = {
       {"A", "New"},
       {"A+B", "New+B"},
-      {"(A)^AB-BA", "(New)^AB-BA"},                     // names containing the name stay
-      {" A Size>5 -B", " New Size>5 -B"},               // conditions stay
-      {"B Name=\"A\"+A", "B Name=\"A\"+New"},         // a quoted value is not a name
-      {"A A>1", "New A>1"},                             // a property of the same name stays
+      {"(A)^AB-BA", "(New)^AB-BA"},            // names containing the name stay
+      {" A Size>5 -B", " New Size>5 -B"},      // conditions stay
+      {"B Name=\"A\"+A", "B Name=\"A\"+New"},  // a quoted value is not a name
+      {"A A>1", "New A>1"},                    // a property of the same name stays
       {"((A))^(B+A)", "((New))^(B+New)"},
   };
   for (const auto& c : cases) {
@@ -130,8 +130,10 @@ TEST_F(ViewSets, RenamesAndRemovalsFollowThroughViewSets) {
   EXPECT_EQ(ViewSetsReferring(*store_, "V"), NameList{"Outer"});
   ASSERT_TRUE(RenameFileSetWithReferences(*store_, "A", "Alpha"));
   ASSERT_TRUE(store_->Save());
-  EXPECT_EQ(Saved(), (Views{{"Cond", "Alpha Size>5"}, {"E", "#空集#"}, {"Outer", "V+Alpha Size>1"},
-                            {"V", "Alpha+B"}, {"W", "Alpha"}}));
+  EXPECT_EQ(
+      Saved(),
+      (Views{
+          {"Cond", "Alpha Size>5"}, {"E", "#空集#"}, {"Outer", "V+Alpha Size>1"}, {"V", "Alpha+B"}, {"W", "Alpha"}}));
   EXPECT_FALSE(RenameFileSetWithReferences(*store_, "Alpha", "B"));  // taken: nothing changes
   EXPECT_EQ(GetViewSetExpression(*store_, "W"), "Alpha");
 }
@@ -151,8 +153,8 @@ TEST_F(ViewSets, FailedSaveIsReported) {
 }
 
 TEST(ViewSetCycles, FailInsteadOfRecursing) {
-  std::vector<test::ViewSpec> views = {{"Self", "Self+A"}, {"Loop1", "A^Loop2"}, {"Loop2", "(Loop1)"},
-                                       {"Uses", "A+Loop1"}, {"Fine", "A-B"}, {"Twice", "Fine+Fine"}};
+  std::vector<test::ViewSpec> views = {{"Self", "Self+A"},  {"Loop1", "A^Loop2"}, {"Loop2", "(Loop1)"},
+                                       {"Uses", "A+Loop1"}, {"Fine", "A-B"},      {"Twice", "Fine+Fine"}};
   // A chain of view sets each naming the next: deep but finite nesting.
   for (int i = 0; i < 80; ++i) views.push_back({"Chain" + std::to_string(i), "Chain" + std::to_string(i + 1)});
   views.push_back({"Chain80", "A"});

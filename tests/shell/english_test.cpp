@@ -97,7 +97,10 @@ class EnglishTest : public QObject {
 
   void previewWordsAreEnglish() {
     CMediaFileInfoReader reader;
-    const std::string page = BuildPreviewPage({"a\x1f" "https://example.org/a\x1f" "note"}, MakePreviewSources(reader));
+    const std::string page = BuildPreviewPage({"a\x1f"
+                                               "https://example.org/a\x1f"
+                                               "note"},
+                                              MakePreviewSources(reader));
     QVERIFY(page.find("<br>Description:note") != std::string::npos);
   }
 };

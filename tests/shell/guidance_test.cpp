@@ -13,6 +13,7 @@
 
 #include "query/expression_evaluator.h"
 #include "query/view_sets.h"
+#include "query_test_library.h"
 #include "shell/app/command_ids.h"
 #include "shell/guidance/dlg_path_guid.h"
 #include "shell/guidance/related_query_guidance.h"
@@ -23,7 +24,6 @@
 #include "shell/settree/entity_tree_view.h"
 #include "shell/settree/set_tree_items.h"
 #include "shell/viewlist/view_list.h"
-#include "query_test_library.h"
 #include "shell_test_support.h"
 #include "suite_registry.h"
 

@@ -45,8 +45,7 @@ class InstanceTest : public QObject {
   void cleanup() { runtime_.reset(); }
 
   void socketLivesInTheRuntimeFolder() {
-    QCOMPARE(ChannelSocketPath(),
-             QString::fromStdString(runtime_->path()) + "/{4AD9CEA0-92FE-4d68-B938-E4437F209B1C}");
+    QCOMPARE(ChannelSocketPath(), QString::fromStdString(runtime_->path()) + "/{4AD9CEA0-92FE-4d68-B938-E4437F209B1C}");
   }
 
   void secondInstanceEndsAtOnceAndTouchesNothing() {

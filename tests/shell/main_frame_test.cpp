@@ -85,10 +85,18 @@ class MainFrameTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QString>("keywords");
-    QTest::newRow("name") << "A" << "A" << "";
-    QTest::newRow("keywords") << "A+B;报告 2024" << "A+B" << "报告 2024";
-    QTest::newRow("empty keywords") << "A;" << "A" << "";
-    QTest::newRow("extra parts") << "A;k;x" << "A" << "k";
+    QTest::newRow("name") << "A"
+                          << "A"
+                          << "";
+    QTest::newRow("keywords") << "A+B;报告 2024"
+                              << "A+B"
+                              << "报告 2024";
+    QTest::newRow("empty keywords") << "A;"
+                                    << "A"
+                                    << "";
+    QTest::newRow("extra parts") << "A;k;x"
+                                 << "A"
+                                 << "k";
   }
 
   void queryRequestsSplitIntoExpressionAndKeywords() {
@@ -151,9 +159,10 @@ class MainFrameTest : public QObject {
 
   void menusAndToolbarCarryTheCommands() {
     const QList<std::pair<int, QString>> captions{
-        {kCmdNew, "新建"},   {kCmdDelete, "删除"},  {kCmdFind, "查找"},        {kCmdArchive, "归档"},
-        {kCmdBack, "后退"},  {kCmdForward, "前进"}, {kCmdRefresh, "刷新"},      {kCmdGuidance, "制导"},
-        {kCmdExportTemplate, "导出"}, {kCmdImportTemplate, "导入"}};
+        {kCmdNew, "新建"},           {kCmdDelete, "删除"},   {kCmdFind, "查找"},
+        {kCmdArchive, "归档"},       {kCmdBack, "后退"},     {kCmdForward, "前进"},
+        {kCmdRefresh, "刷新"},       {kCmdGuidance, "制导"}, {kCmdExportTemplate, "导出"},
+        {kCmdImportTemplate, "导入"}};
     for (const auto& [id, caption] : captions) QCOMPARE(frame_->Action(id)->iconText(), caption);
     QCOMPARE(frame_->Action(kCmdNew)->shortcut(), QKeySequence("Ctrl+N"));
     QCOMPARE(frame_->Action(kCmdExit)->shortcut(), QKeySequence("Ctrl+E"));
@@ -187,9 +196,7 @@ class MainFrameTest : public QObject {
   void templateExportAndImportGoThroughFileDialogs() {
     TempDir folder;
     const QString path = QString::fromStdString(folder / "whole");  // the default suffix is added
-    OnModal<QFileDialog>([path](QFileDialog* dialog) {
-      TypeFileName(dialog, path);
-    });
+    OnModal<QFileDialog>([path](QFileDialog* dialog) { TypeFileName(dialog, path); });
     QString message;
     AnswerNextMessage(&message);
     frame_->Action(kCmdExportTemplate)->trigger();
@@ -199,9 +206,7 @@ class MainFrameTest : public QObject {
     fixture_->store().DeleteFileSet("A", false);
     frame_->Tree()->Rebuild();
     QVERIFY(ItemsNamed(frame_->Tree(), "A").isEmpty());
-    OnModal<QFileDialog>([path](QFileDialog* dialog) {
-      TypeFileName(dialog, path + ".tpl");
-    });
+    OnModal<QFileDialog>([path](QFileDialog* dialog) { TypeFileName(dialog, path + ".tpl"); });
     frame_->Action(kCmdImportTemplate)->trigger();
     QCOMPARE(ItemsNamed(frame_->Tree(), "A").size(), 1);
     QVERIFY(fixture_->ReloadFromDisk()->FindFileSet("A"));

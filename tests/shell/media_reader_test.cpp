@@ -106,10 +106,14 @@ class MediaReaderTest : public QObject {
     WriteTextFile(dir / "noise.mp3", std::string(4096, '\x5a'));
     QCOMPARE(::mkfifo((dir / "pipe.mp3").c_str(), 0600), 0);
     const std::pair<std::string, MediaKind> cases[] = {
-        {dir / "damaged.png", MediaKind::Picture}, {dir / "truncated.png", MediaKind::Picture},
-        {dir / "empty.avi", MediaKind::Video},     {dir / "noise.mp3", MediaKind::Audio},
-        {dir / "pipe.mp3", MediaKind::Audio},      {dir / "missing.webm", MediaKind::Video},
-        {dir.path(), MediaKind::Video},            {"http://example.org/a.png", MediaKind::Picture},
+        {dir / "damaged.png", MediaKind::Picture},
+        {dir / "truncated.png", MediaKind::Picture},
+        {dir / "empty.avi", MediaKind::Video},
+        {dir / "noise.mp3", MediaKind::Audio},
+        {dir / "pipe.mp3", MediaKind::Audio},
+        {dir / "missing.webm", MediaKind::Video},
+        {dir.path(), MediaKind::Video},
+        {"http://example.org/a.png", MediaKind::Picture},
     };
     QElapsedTimer timer;
     timer.start();

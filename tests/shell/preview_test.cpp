@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWebEngineScript>
 
+#include "query_test_library.h"
 #include "shell/app/qt_text.h"
 #include "shell/mainwindow/main_frame.h"
 #include "shell/preview/preview_scheme.h"
@@ -14,7 +15,6 @@
 #include "shell/query/dlg_del_file_item_option.h"
 #include "shell/query/query_res_list.h"
 #include "shell/query/right_view.h"
-#include "query_test_library.h"
 #include "suite_registry.h"
 
 namespace ovelin::test {
@@ -83,8 +83,7 @@ class PreviewTest : public QObject {
     QSignalSpy ready(&browser, &CWebBrowser::previewReady);
     const std::string path = library.FilePath("b report.txt");
     browser.ShowItems({Entry("b report.txt", library.FileUrl("b report.txt")), Entry("网页", kWebUrl)});
-    QTRY_VERIFY_WITH_TIMEOUT(ready.count() >= 1 && browser.page()->url().path().startsWith("/page/"),
-                             kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(ready.count() >= 1 && browser.page()->url().path().startsWith("/page/"), kLoadTimeoutMs);
     const QUrl page = browser.page()->url();
     browser.page()->runJavaScript("document.links[0].click(); document.links[1].click();",
                                   QWebEngineScript::ApplicationWorld);

@@ -13,6 +13,7 @@
 #include "query/expression_evaluator.h"
 #include "query/keyword_search.h"
 #include "query/view_sets.h"
+#include "query_test_library.h"
 #include "shell/app/command_ids.h"
 #include "shell/mainwindow/main_frame.h"
 #include "shell/query/content_keyword_search.h"
@@ -25,7 +26,6 @@
 #include "shell/settree/entity_tree_view.h"
 #include "shell/settree/set_tree_items.h"
 #include "shell/viewlist/dlg_view_set_def.h"
-#include "query_test_library.h"
 #include "suite_registry.h"
 
 namespace ovelin::test {
@@ -144,10 +144,13 @@ class QueryPanelTest : public QObject {
     QTest::addColumn<QString>("operand");
     QTest::addColumn<QString>("runs");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("and a child") << 1 << "A1" << "A1" << QStringList{"alpha one.txt"};
-    QTest::newRow("or") << 2 << "B" << "(A)+B"
+    QTest::newRow("and a child") << 1 << "A1"
+                                 << "A1" << QStringList{"alpha one.txt"};
+    QTest::newRow("or") << 2 << "B"
+                        << "(A)+B"
                         << QStringList{"a.txt", "alpha one.txt", "alpha two.txt", "b report.txt", "网页 report"};
-    QTest::newRow("except") << 3 << "A1" << "(A)-A1" << QStringList{"a.txt", "alpha two.txt"};
+    QTest::newRow("except") << 3 << "A1"
+                            << "(A)-A1" << QStringList{"a.txt", "alpha two.txt"};
   }
 
   void combineModesWrapTheCurrentExpression() {

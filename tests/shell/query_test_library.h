@@ -23,8 +23,8 @@ class QueryLibrary : public StoreFixture {
   QString FileUrl(const std::string& fileName) const;
   /// Files a new item in `set`: a file of that name and content, or with
   /// `url` given, that address.
-  void File(const std::string& set, const std::string& name, const std::string& content,
-            const std::string& url = {}, const std::string& description = {});
+  void File(const std::string& set, const std::string& name, const std::string& content, const std::string& url = {},
+            const std::string& description = {});
 };
 
 inline const QString kWebUrl = QStringLiteral("http://example.com/page");

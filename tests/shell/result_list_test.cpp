@@ -2,17 +2,17 @@
 // their folders; and the small rules it builds on.
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QHeaderView>
 #include <QDir>
+#include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
+#include "query_test_library.h"
 #include "shell/query/desktop_open.h"
 #include "shell/query/query_res_list.h"
 #include "shell/query/result_rows.h"
 #include "shell/query/right_view.h"
-#include "query_test_library.h"
 #include "suite_registry.h"
 
 namespace ovelin::test {
@@ -85,11 +85,13 @@ class ResultListTest : public QObject {
     const QStringList byName{"a.txt", "alpha one.txt", "alpha two.txt", "b report.txt", "网页 report"};
     QTest::newRow("name") << false << "名称" << 1 << byName;
     QTest::newRow("name descending") << false << "名称" << 2
-                                     << QStringList{"网页 report", "b report.txt", "alpha two.txt", "alpha one.txt", "a.txt"};
+                                     << QStringList{"网页 report", "b report.txt", "alpha two.txt", "alpha one.txt",
+                                                    "a.txt"};
     // Local paths ("/...") sort before web addresses; equal types keep their order.
     QTest::newRow("path") << false << "路径" << 1 << byName;
     QTest::newRow("type descending") << false << "类型" << 2
-                                     << QStringList{"网页 report", "a.txt", "alpha one.txt", "alpha two.txt", "b report.txt"};
+                                     << QStringList{"网页 report", "a.txt", "alpha one.txt", "alpha two.txt",
+                                                    "b report.txt"};
     // Group rows come first, except by count, where item rows do.
     QTest::newRow("groups by name") << true << "名称" << 1 << QStringList{"A", "B", "root.txt"};
     QTest::newRow("groups by name descending") << true << "名称" << 2 << QStringList{"root.txt", "B", "A"};
@@ -152,8 +154,8 @@ class ResultListTest : public QObject {
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, first.center());
     QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, first.center());
     List()->activateRow(4);
-    QCOMPARE(catcher_.urls, (QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(library_->FilePath("a.txt"))),
-                                         QUrl(kWebUrl)}));
+    QCOMPARE(catcher_.urls,
+             (QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(library_->FilePath("a.txt"))), QUrl(kWebUrl)}));
 
     panel_->runQuery(QString::fromStdString(library_->root()), {}, 0);
     QSignalSpy groups(List(), &CQueryResList::queryGroup);
@@ -172,8 +174,8 @@ class ResultListTest : public QObject {
     panel_->runQuery("A+B", {}, 0);
     panel_->GroupingBox()->setCurrentIndex(0);
     const QUrl folder = QUrl::fromLocalFile(QString::fromStdString(library_->folder() + "/files"));
-    for (const QStringList& selection : {QStringList{"a.txt"}, QStringList{"a.txt", "b report.txt", "网页 report"},
-                                         QStringList{"网页 report"}}) {
+    for (const QStringList& selection :
+         {QStringList{"a.txt"}, QStringList{"a.txt", "b report.txt", "网页 report"}, QStringList{"网页 report"}}) {
       SelectRows(selection);
       List()->openContainingFolder();
     }
@@ -202,10 +204,12 @@ class ResultListTest : public QObject {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QStringList>("members");
-    QTest::newRow("set") << "A:A1;A2" << "A" << QStringList{"A1", "A2"};
-    QTest::newRow("quoted") << "A Author=\"x:y;z\"+B:A Author=\"x:y;z\";B" << "A Author=\"x:y;z\"+B"
-                            << QStringList{"A Author=\"x:y;z\"", "B"};
-    QTest::newRow("no members") << "A" << "A" << QStringList{};
+    QTest::newRow("set") << "A:A1;A2"
+                         << "A" << QStringList{"A1", "A2"};
+    QTest::newRow("quoted") << "A Author=\"x:y;z\"+B:A Author=\"x:y;z\";B"
+                            << "A Author=\"x:y;z\"+B" << QStringList{"A Author=\"x:y;z\"", "B"};
+    QTest::newRow("no members") << "A"
+                                << "A" << QStringList{};
   }
 
   void groupingEntriesSplitOutsideQuotes() {

@@ -229,7 +229,7 @@ class SetDialogTest : public QObject {
     QCOMPARE(deepest[0]->checkState(0), Qt::Checked);
     QVERIFY(deepest[0]->parent()->isExpanded());
 
-    SetChecked(&tree, "L1", true);  // the place under L0, on the opened path
+    SetChecked(&tree, "L1", true);                   // the place under L0, on the opened path
     QCOMPARE(tree.CheckedNames(), NameList{"L39"});  // L1 counts through its checked descendant
     QTreeWidgetItem* other = ItemsNamed(&tree, "R0").constFirst();
     QCOMPARE(other->childCount(), 0);

@@ -198,7 +198,8 @@ class SetTreeTest : public QObject {
 
   void newSetWithATakenNameIsRefused() {
     QVERIFY(AddViewSet(fixture_->store(), "视图", "Alpha"));
-    const QList<std::pair<QString, QString>> cases{{"Zeta", "已有名为\"Zeta\"的文件集"}, {"视图", "已有名为\"视图\"的视图集"}};
+    const QList<std::pair<QString, QString>> cases{{"Zeta", "已有名为\"Zeta\"的文件集"},
+                                                   {"视图", "已有名为\"视图\"的视图集"}};
     for (const auto& [taken, reason] : cases) {
       OnModal<CNewSetDlg>([name = taken](CNewSetDlg* dialog) {
         FindNamed<QLineEdit>(dialog, "名称")->setText(name);

@@ -39,8 +39,10 @@ void WatchForStuckDialogs() {
     if (!modal || since->elapsed() < 15000) return;
     qWarning("closing a dialog nobody answered: %s \"%s\"", modal->metaObject()->className(),
              qPrintable(modal->windowTitle()));
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-    else modal->close();
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
   });
   timer->start(500);
 }

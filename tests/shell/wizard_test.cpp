@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>

@@ -68,11 +68,12 @@ TEST(PreviewPage, RowsAndSeparators) {
 }
 
 TEST(PreviewPage, ShortEntriesAndRejectedAddressesGiveEmptyRows) {
-  const std::vector<std::string> entries = {"only\x1f" "file:///a.txt", Entry("x", "no-separator", "d"),
-                                            Entry("y", "file://relative/y.txt", "d"), Entry("z", "a://b://c", "d")};
+  const std::vector<std::string> entries = {
+      "only\x1f"
+      "file:///a.txt",
+      Entry("x", "no-separator", "d"), Entry("y", "file://relative/y.txt", "d"), Entry("z", "a://b://c", "d")};
   EXPECT_EQ(BuildPreviewPage(entries, {}),
-            kHeader + "<tr><td><hr></td></tr><tr><td><hr></td></tr><tr><td><hr></td></tr><tr><td></td></tr>" +
-                kFooter);
+            kHeader + "<tr><td><hr></td></tr><tr><td><hr></td></tr><tr><td><hr></td></tr><tr><td></td></tr>" + kFooter);
 }
 
 TEST(PreviewPage, PictureWholeRowScaledToThreeHundred) {
@@ -96,7 +97,11 @@ TEST(PreviewPage, PictureSizes) {
       {Opened(301, 100), "width=\"300\" height=\"99\"", "尺寸:301x100"},
       {Opened(0, 50), "width=\"150\" height=\"150\"", "尺寸:0x50"},
       {MediaInfo{}, "width=\"150\" height=\"150\"", "尺寸:0x0"},
-      {[] { MediaInfo unread = Opened(640, 480); unread.opened = false; return unread; }(),
+      {[] {
+         MediaInfo unread = Opened(640, 480);
+         unread.opened = false;
+         return unread;
+       }(),
        "width=\"150\" height=\"150\"", "尺寸:0x0"},
   };
   for (const Case& c : cases) {
@@ -121,13 +126,14 @@ TEST(PreviewPage, AudioWholeRows) {
   info.genres = "Rock;Pop";
   FakeMedia media(info);
   const std::string facts =
-      "<br>持续时间:03:25<br>标题:Song &amp; Dance<br>作者:A;B;C<br>专辑:Album<br>发行年:2001<br>流派:Rock;Pop<br>描述:d";
+      "<br>持续时间:03:25<br>标题:Song &amp; "
+      "Dance<br>作者:A;B;C<br>专辑:Album<br>发行年:2001<br>流派:Rock;Pop<br>描述:d";
   EXPECT_EQ(PageOf(Entry("s", "file:///m/s.mp3", "d"), media.Sources()),
             OneRow(Link("file:///m/s.mp3", "s") +
                    "<br><br><audio controls preload=\"metadata\" src=\"file:///m/s.mp3\" style=\"width:300px\">"
-                   "</audio>" + facts));
-  EXPECT_EQ(PageOf(Entry("s", "file:///m/s.WMA", "d"), media.Sources()),
-            OneRow(Link("file:///m/s.WMA", "s") + facts));
+                   "</audio>" +
+                   facts));
+  EXPECT_EQ(PageOf(Entry("s", "file:///m/s.WMA", "d"), media.Sources()), OneRow(Link("file:///m/s.WMA", "s") + facts));
   for (const char* extension : {"ogg", "oga", "opus", "wav", "flac"}) {
     const std::string page = PageOf(Entry("s", std::string("file:///s.") + extension, "d"), media.Sources());
     EXPECT_NE(page.find("<audio controls"), std::string::npos) << extension;

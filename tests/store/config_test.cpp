@@ -29,8 +29,9 @@ TEST_F(Config, Defaults) {
 }
 
 TEST_F(Config, ReplacingTheWholeConfiguration) {
-  ASSERT_TRUE(store.SetConfigXml("<SysConfig><KeywordsSearch IncludeAll=\"TRUE\" SearchFileContent=\"no\"/>"
-                                 "<Extra Key=\"v\">text<Inner A=\"1\"/></Extra></SysConfig>"));
+  ASSERT_TRUE(
+      store.SetConfigXml("<SysConfig><KeywordsSearch IncludeAll=\"TRUE\" SearchFileContent=\"no\"/>"
+                         "<Extra Key=\"v\">text<Inner A=\"1\"/></Extra></SysConfig>"));
   EXPECT_TRUE(store.IsConfigOn("KeywordsSearch", "IncludeAll"));
   EXPECT_FALSE(store.IsConfigOn("KeywordsSearch", "SearchFileContent"));
   EXPECT_EQ(store.GetConfigValue("Extra", "Key"), "v");

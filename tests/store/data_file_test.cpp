@@ -210,7 +210,7 @@ TEST_F(DataFile, SymbolicLinksAreWrittenThroughAndShareTheLock) {
 
 TEST_F(DataFile, TakingTheLockRemovesWhatInterruptedWritesLeft) {
   const std::vector<std::string> leftovers = {"AllSets.db.a1B2c3", "AllSets.db.bak.ZZ9zz9"};
-  const std::vector<std::string> others = {"AllSets.db",         "AllSets.db.bak",  "AllSets.db.a1B2c",
+  const std::vector<std::string> others = {"AllSets.db",         "AllSets.db.bak",    "AllSets.db.a1B2c",
                                            "AllSets.db.a1B2c3d", "AllSets.db.a-B2c3", "Other.db.a1B2c3"};
   for (const auto& name : leftovers) test::WriteTextFile(dir / name, "partial");
   for (const auto& name : others) test::WriteTextFile(dir / name, "kept");

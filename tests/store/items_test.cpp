@@ -184,8 +184,7 @@ TEST(RootItemIndex, BufferedAdditionsBehaveLikeASortedList) {
   EXPECT_TRUE(index.Remove("file:///a"));
   EXPECT_FALSE(index.Remove("file:///a"));
   EXPECT_TRUE(index.Find("file:///z"));  // still found after a removal moved it in the buffer
-  EXPECT_EQ(test::Paths(index.List()),
-            (std::vector<std::string>{"file:///B", "file:///m", "file:///q", "file:///z"}));
+  EXPECT_EQ(test::Paths(index.List()), (std::vector<std::string>{"file:///B", "file:///m", "file:///q", "file:///z"}));
   EXPECT_EQ(index.List().GetName(), "root");
   EXPECT_EQ(index.Find("file:///m")->GetName(), "renamed");
   EXPECT_TRUE(index.Remove("file:///m"));

@@ -27,8 +27,8 @@ class Properties : public ::testing::Test {
 TEST_F(Properties, InheritedOwnAndExtendedDefinitions) {
   ASSERT_TRUE(AddSet(store, "A", {}, {"Year;NUMBER;1900;2100;2000", "Kind;STRING;;;x"}));
   ASSERT_TRUE(AddSet(store, "B", {"A"}, {"Kind;STRING;;;y", "Own;STRING;;;"}));
-  EXPECT_EQ(Texts(store.GetDefinitions("B")),
-            (std::vector<std::string>{"Year;NUMBER;1900;2100;2000;Parent", "Kind;STRING;;;y;Ext", "Own;STRING;;;;Self"}));
+  EXPECT_EQ(Texts(store.GetDefinitions("B")), (std::vector<std::string>{"Year;NUMBER;1900;2100;2000;Parent",
+                                                                        "Kind;STRING;;;y;Ext", "Own;STRING;;;;Self"}));
   EXPECT_EQ(Texts(store.GetDefinitions("A")),
             (std::vector<std::string>{"Year;NUMBER;1900;2100;2000;Self", "Kind;STRING;;;x;Self"}));
   EXPECT_TRUE(store.GetDefinitions("Missing").empty());
@@ -83,8 +83,8 @@ TEST_F(Properties, OmittingOnlyRemovesOwnDefinitions) {
 
 TEST_F(Properties, BadDefinitionsAreSkipped) {
   ASSERT_TRUE(AddSet(store, "A"));
-  ASSERT_TRUE(store.SetOwnDefinitions("A", {Def("bad name;STRING;;;"), Def(";STRING;;;"), Def("NoType;;;;"),
-                                            Def("Good;STRING;;;")}));
+  ASSERT_TRUE(store.SetOwnDefinitions(
+      "A", {Def("bad name;STRING;;;"), Def(";STRING;;;"), Def("NoType;;;;"), Def("Good;STRING;;;")}));
   EXPECT_EQ(Texts(store.GetDefinitions("A")), (std::vector<std::string>{"Good;STRING;;;;Self"}));
   EXPECT_FALSE(store.SetOwnDefinitions("Missing", {}));
   EXPECT_FALSE(PropertyDefinition::Parse("a;b;c;d"));

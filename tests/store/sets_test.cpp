@@ -40,7 +40,8 @@ TEST_F(Sets, NameRuleAndUsedNamesAreRefusedWithoutChange) {
   ASSERT_TRUE(AddSet(store, "Work"));
   ASSERT_TRUE(store.AppendViewSet("Recent", "Work"));
   const std::string before = Xml();
-  for (const std::string bad : {"", "a b", "a-b", "a.b", "a;b", "a\"b", "a(b", "a^b", "Work", "Recent", kRoot.c_str()}) {
+  for (const std::string bad :
+       {"", "a b", "a-b", "a.b", "a;b", "a\"b", "a(b", "a^b", "Work", "Recent", kRoot.c_str()}) {
     EXPECT_FALSE(AddSet(store, bad)) << bad;
     EXPECT_FALSE(store.RenameFileSet("Work", bad)) << bad;
   }

@@ -7,14 +7,17 @@ namespace ovelin {
 namespace {
 
 std::string Document(const std::string& versionAttribute, const std::string& path, const std::string& extra = "") {
-  return "<AllSets" + versionAttribute + "><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
-         "<StorePath Type=\"UsrDef\">/d</StorePath><Elements><File><Name>f</Name><Path>" + path +
+  return "<AllSets" + versionAttribute +
+         "><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
+         "<StorePath Type=\"UsrDef\">/d</StorePath><Elements><File><Name>f</Name><Path>" +
+         path +
          "</Path><ItemPropertys/></File></Elements><Childs/><Parents/><ItemPropertys/></FileSet></EntitySets>"
-         "<ViewSetRoot/>" + extra + "</AllSets>";
+         "<ViewSetRoot/>" +
+         extra + "</AllSets>";
 }
 
 struct UpgradeCase {
-  std::string version;      // the Version attribute as written ("" for none)
+  std::string version;  // the Version attribute as written ("" for none)
   bool changed;
   std::string pathAfter;    // the item path after loading
   bool hasKeywordDefaults;  // SysConfig/KeywordsSearch/@IncludeAll present
@@ -40,8 +43,7 @@ TEST(Upgrade, ByVersion) {
     const bool hasOwnConfig = c.version == "1.2" || c.version == "1.20";
     const std::string attribute = c.version.empty() ? "" : " Version=\"" + c.version + "\"";
     CFileSetStore store;
-    ASSERT_TRUE(store.LoadXml(Document(attribute, "C:\\My Files\\a b.txt", hasOwnConfig ? config : "")))
-        << c.version;
+    ASSERT_TRUE(store.LoadXml(Document(attribute, "C:\\My Files\\a b.txt", hasOwnConfig ? config : ""))) << c.version;
     EXPECT_EQ(store.GetVersion(), c.changed ? "1.50" : (c.version.empty() ? "1.02" : c.version)) << c.version;
     ASSERT_EQ(store.GetRootItems().size(), 1u) << c.version;
     EXPECT_EQ(store.GetRootItems()[0].GetPath(), c.pathAfter) << c.version;
@@ -77,9 +79,10 @@ TEST(MissingNodes, OperationsReturnEmptyResults) {
   EXPECT_FALSE(store.CreateFileSet("A", {}, "", StorePathKind::UsrDef, {}));
   EXPECT_FALSE(store.AppendViewSet("V", "A"));
 
-  ASSERT_TRUE(store.LoadXml("<AllSets Version=\"1.50\"><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
-                            "<Elements><File><Name>x</Name><Path>file:///x</Path></File></Elements>"
-                            "</FileSet></EntitySets></AllSets>"));
+  ASSERT_TRUE(
+      store.LoadXml("<AllSets Version=\"1.50\"><EntitySets RootName=\"R\"><FileSet><Name>R</Name>"
+                    "<Elements><File><Name>x</Name><Path>file:///x</Path></File></Elements>"
+                    "</FileSet></EntitySets></AllSets>"));
   EXPECT_EQ(store.GetConfigValue("KeywordsSearch", "IncludeAll"), "");
   EXPECT_FALSE(store.IsConfigOn("Pigeonhole", "DragDropPigAutoBelong"));
   EXPECT_EQ(store.GetStorePath("R").text, "");

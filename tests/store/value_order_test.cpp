@@ -11,11 +11,31 @@ namespace {
 
 TEST(LeadingNumber, ReadsTheLeadingNumberOnly) {
   const std::vector<std::pair<std::string, double>> cases = {
-      {"5", 5},       {" -3.5abc", -3.5}, {"abc", 0},   {"", 0},     {"+2", 2},    {"1,5", 1},
-      {"1e3", 1000},  {".5", 0.5},        {"--1", 0},   {"1.50", 1.5}, {"5.", 5},   {"-.5e1x", -5},
-      {"1e", 1},      {"2E+", 2},         {"3e-1", 0.3}, {".", 0},     {"+.e3", 0}, {"\t 7", 7},
+      {"5", 5},
+      {" -3.5abc", -3.5},
+      {"abc", 0},
+      {"", 0},
+      {"+2", 2},
+      {"1,5", 1},
+      {"1e3", 1000},
+      {".5", 0.5},
+      {"--1", 0},
+      {"1.50", 1.5},
+      {"5.", 5},
+      {"-.5e1x", -5},
+      {"1e", 1},
+      {"2E+", 2},
+      {"3e-1", 0.3},
+      {".", 0},
+      {"+.e3", 0},
+      {"\t 7", 7},
       // Not decimal: hexadecimal reads its leading 0, words read as no number.
-      {"0x7e4", 0},   {"nan", 0},         {"-nan", 0},  {"inf", 0},  {"info", 0}, {"INFINITY", 0}};
+      {"0x7e4", 0},
+      {"nan", 0},
+      {"-nan", 0},
+      {"inf", 0},
+      {"info", 0},
+      {"INFINITY", 0}};
   for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << text;
   EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
   EXPECT_LT(LeadingNumber("-1e400"), 0);

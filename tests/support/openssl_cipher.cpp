@@ -5,7 +5,9 @@
 namespace ovelin::test {
 namespace {
 
-void WriteBytes(const std::string& path, const Bytes& bytes) { WriteTextFile(path, std::string(bytes.begin(), bytes.end())); }
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+  WriteTextFile(path, std::string(bytes.begin(), bytes.end()));
+}
 
 Bytes ReadBytes(const std::string& path) {
   const std::string text = ReadTextFile(path);
@@ -55,8 +57,17 @@ std::string OpensslKeyHex(const TempDir& dir, const Bytes& keyMaterial) {
 
 Bytes OpensslTripleDes(const TempDir& dir, const Bytes& keyMaterial, const Bytes& input, bool encipher) {
   WriteBytes(dir / "openssl-in", input);
-  std::vector<std::string> argv = {"openssl", "enc", "-des-ede3-cbc", "-K", OpensslKeyHex(dir, keyMaterial),
-                                   "-iv", "0000000000000000", "-in", dir / "openssl-in", "-out", dir / "openssl-out"};
+  std::vector<std::string> argv = {"openssl",
+                                   "enc",
+                                   "-des-ede3-cbc",
+                                   "-K",
+                                   OpensslKeyHex(dir, keyMaterial),
+                                   "-iv",
+                                   "0000000000000000",
+                                   "-in",
+                                   dir / "openssl-in",
+                                   "-out",
+                                   dir / "openssl-out"};
   if (!encipher) argv.push_back("-d");
   const auto result = RunCommand(argv);
   EXPECT_EQ(result.exitCode, 0) << result.err;

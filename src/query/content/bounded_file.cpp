@@ -11,7 +11,6 @@
 
 namespace ovelin {
 
-
 std::optional<std::string> ReadRegularFile(const std::string& path, size_t maxBytes) {
   // O_NONBLOCK keeps open() from waiting for a writer when the path is a FIFO.
   const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));

@@ -84,7 +84,7 @@ std::optional<std::string> ConvertToUtf8(std::string_view bytes, const std::stri
     if (error == E2BIG) continue;
     AppendCodePoint(utf8, kReplacementCharacter);
     if (error != EILSEQ) break;  // EINVAL: the input ends inside a sequence
-    ++in;  // skip the offending byte and go on
+    ++in;                        // skip the offending byte and go on
     --inLeft;
   }
   // Stateful encodings (ISO-2022-*) may still have to return to their initial state.

@@ -105,9 +105,8 @@ bool ReadAll(int fd, std::string& output, size_t maxBytes, Clock::time_point dea
   while (true) {
     const auto now = Clock::now();
     if (now >= deadline || stop.stop_requested()) return false;
-    const auto wait = std::min(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) +
-                                   std::chrono::milliseconds(1),
-                               kSlice);
+    const auto wait = std::min(
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) + std::chrono::milliseconds(1), kSlice);
     pollfd entry{fd, POLLIN, 0};
     const int ready = ::poll(&entry, 1, static_cast<int>(wait.count()));
     if (ready < 0 && errno != EINTR) return false;

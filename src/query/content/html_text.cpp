@@ -60,7 +60,8 @@ std::string CollectText(const GumboNode* root) {
         if (node->type != GUMBO_NODE_DOCUMENT && IsSkippedElement(*node)) break;
         const GumboVector& children =
             node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
-        for (unsigned i = children.length; i > 0; --i) pending.push_back(static_cast<const GumboNode*>(children.data[i - 1]));
+        for (unsigned i = children.length; i > 0; --i)
+          pending.push_back(static_cast<const GumboNode*>(children.data[i - 1]));
         break;
       }
       case GUMBO_NODE_COMMENT:

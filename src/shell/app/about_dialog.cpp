@@ -17,8 +17,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   icon->setPixmap(AppIcon(IconId::Application).pixmap(48, 48));
   auto* version = Named(new QLabel(QString::fromUtf8(kAboutVersionText), this), tr("版本"));
   const QString url = QString::fromUtf8(kHomePageUrl);
-  auto* link = Named(new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(url), this),
-                     tr("主页"));
+  auto* link =
+      Named(new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(url), this), tr("主页"));
   link->setTextFormat(Qt::RichText);
   link->setOpenExternalLinks(true);
   link->setCursor(Qt::PointingHandCursor);

@@ -12,23 +12,40 @@ struct IconFiles {
 
 IconFiles FilesOf(IconId id) {
   switch (id) {
-    case IconId::Application: return {"app", nullptr};
-    case IconId::New: return {"new", nullptr};
-    case IconId::Delete: return {"delete", "delete_grey"};
-    case IconId::Find: return {"find", nullptr};
-    case IconId::Archive: return {"archive", nullptr};
-    case IconId::Back: return {"back", "back_grey"};
-    case IconId::Forward: return {"forward", "forward_grey"};
-    case IconId::Refresh: return {"refresh", "refresh_grey"};
-    case IconId::Guidance: return {"guidance", nullptr};
-    case IconId::Export: return {"export", nullptr};
-    case IconId::Import: return {"import", nullptr};
-    case IconId::FileSet: return {"fileset", nullptr};
-    case IconId::RootSet: return {"rootset", nullptr};
-    case IconId::ViewSet: return {"viewset", nullptr};
-    case IconId::And: return {"and", nullptr};
-    case IconId::Or: return {"or", nullptr};
-    case IconId::Except: return {"except", nullptr};
+    case IconId::Application:
+      return {"app", nullptr};
+    case IconId::New:
+      return {"new", nullptr};
+    case IconId::Delete:
+      return {"delete", "delete_grey"};
+    case IconId::Find:
+      return {"find", nullptr};
+    case IconId::Archive:
+      return {"archive", nullptr};
+    case IconId::Back:
+      return {"back", "back_grey"};
+    case IconId::Forward:
+      return {"forward", "forward_grey"};
+    case IconId::Refresh:
+      return {"refresh", "refresh_grey"};
+    case IconId::Guidance:
+      return {"guidance", nullptr};
+    case IconId::Export:
+      return {"export", nullptr};
+    case IconId::Import:
+      return {"import", nullptr};
+    case IconId::FileSet:
+      return {"fileset", nullptr};
+    case IconId::RootSet:
+      return {"rootset", nullptr};
+    case IconId::ViewSet:
+      return {"viewset", nullptr};
+    case IconId::And:
+      return {"and", nullptr};
+    case IconId::Or:
+      return {"or", nullptr};
+    case IconId::Except:
+      return {"except", nullptr};
   }
   return {"app", nullptr};
 }

@@ -13,13 +13,11 @@ void ShowError(QWidget* parent, const QString& text) { QMessageBox::critical(par
 
 void ShowWarning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, kMessageCaption, text); }
 
-void ShowInformation(QWidget* parent, const QString& text) {
-  QMessageBox::information(parent, kMessageCaption, text);
-}
+void ShowInformation(QWidget* parent, const QString& text) { QMessageBox::information(parent, kMessageCaption, text); }
 
 bool AskYesNo(QWidget* parent, const QString& text) {
-  return QMessageBox::question(parent, kMessageCaption, text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::Yes) == QMessageBox::Yes;
+  return QMessageBox::question(parent, kMessageCaption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+         QMessageBox::Yes;
 }
 
 void ShowCheckFailure(QWidget* parent, const CheckResult& check) {
@@ -28,8 +26,8 @@ void ShowCheckFailure(QWidget* parent, const CheckResult& check) {
 }
 
 QString SaveFailedText() {
-  return QCoreApplication::translate("ovelin::MessageBox",
-                                     "数据库保存失败，刚才的修改没有写入磁盘！\n请检查数据文件夹是否可写、磁盘是否已满。");
+  return QCoreApplication::translate(
+      "ovelin::MessageBox", "数据库保存失败，刚才的修改没有写入磁盘！\n请检查数据文件夹是否可写、磁盘是否已满。");
 }
 
 bool SaveStore(QWidget* parent, CFileSetStore& store) {

@@ -10,7 +10,9 @@
 namespace ovelin {
 
 /// A UTF-8 text as QString.
-inline QString ToQ(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString ToQ(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 /// A QString as UTF-8 text.
 inline std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }

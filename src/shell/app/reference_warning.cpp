@@ -11,7 +11,8 @@ namespace ovelin {
 void WarnAboutReferences(QWidget* parent, const CFileSetStore& store, const QString& name) {
   const NameList referring = ViewSetsReferring(store, ToStd(name));
   if (referring.empty()) return;
-  ShowWarning(parent, QCoreApplication::translate("ovelin::ReferenceWarning", "以下视图集仍引用“%1”，运行它们将报告查询表达式错误：\n%2")
+  ShowWarning(parent, QCoreApplication::translate("ovelin::ReferenceWarning",
+                                                  "以下视图集仍引用“%1”，运行它们将报告查询表达式错误：\n%2")
                           .arg(name, ToQList(referring).join(QLatin1Char('\n'))));
 }
 

@@ -26,8 +26,7 @@ class TypeColumnDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                        const QModelIndex& index) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     if (index.column() != kType) return QStyledItemDelegate::createEditor(parent, option, index);
     auto* combo = new QComboBox(parent);
     combo->addItems({NumberText(), StringText()});

@@ -85,12 +85,16 @@ void CDlgPigeonholeProcess::ShowItem(const QString& name, const QString& url) {
 }
 
 ErrorChoice CDlgPigeonholeProcess::AskAboutError(const QString& message) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), message + QLatin1Char('\n') + tr("是否继续"),
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption),
+                  message + QLatin1Char('\n') + tr("是否继续"),
                   QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, this);
   switch (box.exec()) {
-    case QMessageBox::Abort: return ErrorChoice::Abort;
-    case QMessageBox::Retry: return ErrorChoice::Retry;
-    default: return ErrorChoice::Ignore;
+    case QMessageBox::Abort:
+      return ErrorChoice::Abort;
+    case QMessageBox::Retry:
+      return ErrorChoice::Retry;
+    default:
+      return ErrorChoice::Ignore;
   }
 }
 

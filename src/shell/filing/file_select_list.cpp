@@ -51,8 +51,10 @@ int CFileSelectList::AddShellItem(const QString& path, int options) {
   const std::string local = ToStd(path);
   const PathKind kind = ClassifyPath(local);
   std::vector<ItemCandidate> candidates;
-  if (kind == PathKind::File || (kind == PathKind::Folder && (options & 1))) candidates.push_back(CandidateOf(local));
-  else if (kind == PathKind::Folder) candidates = WalkFolder(local, (options & 2) != 0);
+  if (kind == PathKind::File || (kind == PathKind::Folder && (options & 1)))
+    candidates.push_back(CandidateOf(local));
+  else if (kind == PathKind::Folder)
+    candidates = WalkFolder(local, (options & 2) != 0);
   int added = 0;
   setUpdatesEnabled(false);
   for (const auto& candidate : candidates) added += AddCandidate(ToQ(candidate.name), ToQ(candidate.url)) ? 1 : 0;

@@ -23,8 +23,7 @@ QIcon RowIcon(const ItemEditRow& row) {
 
 CItemEditList::CItemEditList(CFileSetStore& store, QWidget* parent)
     : QTableWidget(0, kColumnCount, parent), store_(store) {
-  setHorizontalHeaderLabels(
-      {tr("归档名"), tr("隶属集"), tr("归档路径集"), tr("文件原路径")});
+  setHorizontalHeaderLabels({tr("归档名"), tr("隶属集"), tr("归档路径集"), tr("文件原路径")});
   setAccessibleName(tr("归档项目"));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -128,8 +128,10 @@ void ApplyValues(ItemEditRow& row, const std::vector<std::string>& values) {
 }
 
 bool ChangeRowSet(const CFileSetStore& store, ItemEditRow& row, const std::string& set, bool add) {
-  if (add) InsertName(row.sets, set);
-  else RemoveName(row.sets, set);
+  if (add)
+    InsertName(row.sets, set);
+  else
+    RemoveName(row.sets, set);
   // A set the row leaves can no longer be where its file goes.
   if (!add && row.pigPathSet == set) row.pigPathSet.clear();
   bool conflict = false;
@@ -149,8 +151,8 @@ std::optional<PigeonholeBatch> BuildBatch(const std::vector<ItemEditRow>& rows) 
   batch.reserve(rows.size());
   for (const ItemEditRow& row : rows) {
     if (row.name.empty()) return std::nullopt;
-    batch.push_back({row.name, row.description, JoinNames(row.sets), row.pigPathSet, row.url, row.basePath,
-                     row.values});
+    batch.push_back(
+        {row.name, row.description, JoinNames(row.sets), row.pigPathSet, row.url, row.basePath, row.values});
   }
   return batch;
 }

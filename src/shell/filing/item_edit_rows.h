@@ -34,9 +34,9 @@ inline constexpr std::string_view kDifferingValue = "~不相同~";
 
 /// One row of the item list: its columns and its _ExtData record.
 struct ItemEditRow {
-  std::string name;                 // "归档名"
-  NameList sets;                    // "隶属集", sorted in name order
-  std::string pigPathSet;           // "归档路径集"; empty: the file is not moved
+  std::string name;        // "归档名"
+  NameList sets;           // "隶属集", sorted in name order
+  std::string pigPathSet;  // "归档路径集"; empty: the file is not moved
   std::string url;
   std::string description;          // line breaks stored as "<br>"
   std::string basePath;             // the move base path; empty for web addresses
@@ -64,7 +64,7 @@ std::string RowDestination(const CFileSetStore& store, const ItemEditRow& row);
 /// The selected rows seen together.
 struct MergedRows {
   std::string name, pigPathSet, sourceText, basePath, destination;  // common value or kDifferingText
-  NameList commonSets;              // the sets every row has
+  NameList commonSets;                                              // the sets every row has
   std::vector<std::string> values;  // properties every row has; kDifferingValue where they differ
   bool anyWebAddress = false;       // some row is not a local file
 };

@@ -30,8 +30,7 @@ class CListItemProp::ValueDelegate : public QStyledItemDelegate {
  public:
   explicit ValueDelegate(CListItemProp* list) : QStyledItemDelegate(list), list_(list) {}
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                        const QModelIndex& index) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     editor->setAccessibleName(QCoreApplication::translate("ovelin::CListItemProp", "属性值"));
     emit list_->editBegin();

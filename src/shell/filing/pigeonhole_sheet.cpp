@@ -12,8 +12,7 @@ bool wizardOpen = false;
 
 }  // namespace
 
-CPigeonholeSheet::CPigeonholeSheet(CFileSetStore& store, WizardMode mode, const PigeonholeBatch& batch,
-                                   QWidget* parent)
+CPigeonholeSheet::CPigeonholeSheet(CFileSetStore& store, WizardMode mode, const PigeonholeBatch& batch, QWidget* parent)
     : QWizard(parent) {
   setWindowTitle(tr("归档"));
   setWizardStyle(QWizard::ClassicStyle);

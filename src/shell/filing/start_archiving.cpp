@@ -23,10 +23,11 @@ QString UnplacedItemsText(const ArchiveResult& result) {
   if (lines.isEmpty()) return {};
   const qsizetype total = lines.size();
   if (total > kMaxListedItems) lines.resize(kMaxListedItems);
-  QString text = QCoreApplication::translate(
-                     "ovelin::StartArchiving", "以下项目的属性值不符合任何所选文件集的要求，既没有移动也没有记录：\n") +
+  QString text = QCoreApplication::translate("ovelin::StartArchiving",
+                                             "以下项目的属性值不符合任何所选文件集的要求，既没有移动也没有记录：\n") +
                  lines.join(QLatin1Char('\n'));
-  if (total > kMaxListedItems) text += QCoreApplication::translate("ovelin::StartArchiving", "\n……（共%1个）").arg(total);
+  if (total > kMaxListedItems)
+    text += QCoreApplication::translate("ovelin::StartArchiving", "\n……（共%1个）").arg(total);
   return text;
 }
 

@@ -6,9 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "base/text_order.h"
 #include "filing/item_gathering.h"
 #include "shell/app/qt_text.h"
-#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

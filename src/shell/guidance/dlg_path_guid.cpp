@@ -221,8 +221,7 @@ bool CDlgPathGuid::eventFilter(QObject* watched, QEvent* event) {
       advanceMark(item);
     }
   }
-  if (watched == tree_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+  if (watched == tree_ && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
     advanceMark(tree_->currentItem());
     return true;
   }

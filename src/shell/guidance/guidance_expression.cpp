@@ -70,9 +70,12 @@ GuidanceNode Nest(const std::vector<FlatNode>& flat, size_t at) {
 
 GuidanceMark NextGuidanceMark(GuidanceMark mark) {
   switch (mark) {
-    case kGuidanceUnmarked: return kGuidanceIntersect;
-    case kGuidanceIntersect: return kGuidanceExcept;
-    default: return kGuidanceUnmarked;
+    case kGuidanceUnmarked:
+      return kGuidanceIntersect;
+    case kGuidanceIntersect:
+      return kGuidanceExcept;
+    default:
+      return kGuidanceUnmarked;
   }
 }
 

@@ -11,7 +11,7 @@ namespace ovelin {
 
 /// What a set of the guidance tree adds to the query.
 enum GuidanceMark : int {
-  kGuidanceUnmarked = 1,  // nothing
+  kGuidanceUnmarked = 1,   // nothing
   kGuidanceIntersect = 2,  // "^" and the name: keep only items also in the set
   kGuidanceExcept = 3,     // "-" and the name: remove the set's items
 };

@@ -48,8 +48,7 @@ GuidancePaths RelatedSetPaths(const CFileSetStore& store, const ItemList& items)
 }
 
 std::optional<GuidanceResult> RunRelatedQueryGuidance(const CFileSetStore& store, const ItemList& items,
-                                                      const QString& base, const QString& keywords,
-                                                      QWidget* parent) {
+                                                      const QString& base, const QString& keywords, QWidget* parent) {
   CDlgPathGuid dialog(RelatedSetPaths(store, items), base, keywords, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return GuidanceResult{dialog.Expression(), dialog.Keywords()};

@@ -34,8 +34,7 @@ GuidancePaths RelatedSetPaths(const CFileSetStore& store, const ItemList& items)
 /// Opens "相关查询制导" on the sets holding `items`, narrowing `base`, with the
 /// keywords preset; the expression and keywords on OK, nothing on Cancel.
 std::optional<GuidanceResult> RunRelatedQueryGuidance(const CFileSetStore& store, const ItemList& items,
-                                                      const QString& base, const QString& keywords,
-                                                      QWidget* parent);
+                                                      const QString& base, const QString& keywords, QWidget* parent);
 
 /// The same for the items a set or view set name denotes, the name being the base.
 std::optional<GuidanceResult> RunGuidanceForName(const CFileSetStore& store, const QString& name, QWidget* parent);

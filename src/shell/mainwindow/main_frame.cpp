@@ -64,28 +64,20 @@ QAction* CMainFrame::AddAction(int id, const QString& text, const QString& capti
 
 void CMainFrame::CreateActions() {
   auto bind = [this](QAction* action, auto slot) { connect(action, &QAction::triggered, this, slot); };
-  bind(AddAction(kCmdNew, tr("新建文件集\tCtrl+N"), tr("新建"), AppIcon(IconId::New)),
-       &CMainFrame::newCommand);
-  bind(AddAction(kCmdDelete, tr("删除\tDelete"), tr("删除"), AppIcon(IconId::Delete)),
-       &CMainFrame::deleteCommand);
-  bind(AddAction(kCmdFind, tr("查找实体集\tCtrl+F"), tr("查找"), AppIcon(IconId::Find)),
-       [this] { tree_->findSet(); });
+  bind(AddAction(kCmdNew, tr("新建文件集\tCtrl+N"), tr("新建"), AppIcon(IconId::New)), &CMainFrame::newCommand);
+  bind(AddAction(kCmdDelete, tr("删除\tDelete"), tr("删除"), AppIcon(IconId::Delete)), &CMainFrame::deleteCommand);
+  bind(AddAction(kCmdFind, tr("查找实体集\tCtrl+F"), tr("查找"), AppIcon(IconId::Find)), [this] { tree_->findSet(); });
   bind(AddAction(kCmdArchive, tr("文件归档"), tr("归档"), AppIcon(IconId::Archive)),
        [this] { emit archiveRequested(); });
   bind(AddAction(kCmdExportTemplate, tr("导出整个模板"), tr("导出"), AppIcon(IconId::Export)),
        &CMainFrame::exportTemplate);
-  bind(AddAction(kCmdImportTemplate, tr("导入模板"), tr("导入"), AppIcon(IconId::Import)),
-       &CMainFrame::importTemplate);
+  bind(AddAction(kCmdImportTemplate, tr("导入模板"), tr("导入"), AppIcon(IconId::Import)), &CMainFrame::importTemplate);
   bind(AddAction(kCmdExit, tr("退出\tCtrl+E"), {}), &CMainFrame::exitProgram);
   bind(AddAction(kCmdOptions, tr("选项"), {}), &CMainFrame::openOptions);
-  bind(AddAction(kCmdForward, tr("前进"), tr("前进"), AppIcon(IconId::Forward)),
-       [this] { rightView_->forward(); });
-  bind(AddAction(kCmdBack, tr("后退"), tr("后退"), AppIcon(IconId::Back)),
-       [this] { rightView_->back(); });
-  bind(AddAction(kCmdRefresh, tr("刷新\tF5"), tr("刷新"), AppIcon(IconId::Refresh)),
-       [this] { rightView_->refresh(); });
-  bind(AddAction(kCmdGuidance, tr("制导"), tr("制导"), AppIcon(IconId::Guidance)),
-       &CMainFrame::guidanceCommand);
+  bind(AddAction(kCmdForward, tr("前进"), tr("前进"), AppIcon(IconId::Forward)), [this] { rightView_->forward(); });
+  bind(AddAction(kCmdBack, tr("后退"), tr("后退"), AppIcon(IconId::Back)), [this] { rightView_->back(); });
+  bind(AddAction(kCmdRefresh, tr("刷新\tF5"), tr("刷新"), AppIcon(IconId::Refresh)), [this] { rightView_->refresh(); });
+  bind(AddAction(kCmdGuidance, tr("制导"), tr("制导"), AppIcon(IconId::Guidance)), &CMainFrame::guidanceCommand);
   bind(AddAction(kCmdHelp, tr("帮助\tF1"), {}), &CMainFrame::openHelp);
   bind(AddAction(kCmdHomePage, tr("主页"), {}), &CMainFrame::openHomePage);
   bind(AddAction(kCmdAbout, tr("关于 Ovelin..."), {}), &CMainFrame::showAbout);

@@ -95,9 +95,7 @@ void CMainFrame::guidanceCommand() {
   if (activePane_ == Pane::Query) rightView_->requestGuidance();
 }
 
-void CMainFrame::exportTemplate() {
-  ExportTemplateInteractive(this, store_, ToQ(store_.GetRootName()));
-}
+void CMainFrame::exportTemplate() { ExportTemplateInteractive(this, store_, ToQ(store_.GetRootName())); }
 
 void CMainFrame::importTemplate() {
   if (ImportTemplateInteractive(this, store_)) tree_->Rebuild();

@@ -59,10 +59,14 @@ std::optional<std::string> MhtText(const std::string& path, const ContentOptions
 std::string PreviewDocumentText(const std::string& localPath, const std::string& extension) {
   const ContentOptions options = ContentOptions::FromEnvironment();
   std::optional<std::string> text;
-  if (extension == "doc") text = WordDocumentText(localPath, options.catdoc, options.converter);
-  else if (extension == "xls") text = SpreadsheetText(localPath, options.xls2csv, options.converter);
-  else if (extension == "ppt") text = PresentationText(localPath, options);
-  else if (extension == "mht") text = MhtText(localPath, options);
+  if (extension == "doc")
+    text = WordDocumentText(localPath, options.catdoc, options.converter);
+  else if (extension == "xls")
+    text = SpreadsheetText(localPath, options.xls2csv, options.converter);
+  else if (extension == "ppt")
+    text = PresentationText(localPath, options);
+  else if (extension == "mht")
+    text = MhtText(localPath, options);
   return text ? std::move(*text) : std::string();
 }
 

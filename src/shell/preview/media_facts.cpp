@@ -85,9 +85,7 @@ std::optional<MediaFacts> ReadTaggedAudioFacts(const std::string& path) {
   return facts;
 }
 
-std::string Utf8(const MediaInfoLib::String& text) {
-  return QString::fromStdWString(text).toStdString();
-}
+std::string Utf8(const MediaInfoLib::String& text) { return QString::fromStdWString(text).toStdString(); }
 
 long long Number(const MediaInfoLib::String& text) {
   // Durations may carry decimals ("2000.000"); only the whole part counts.

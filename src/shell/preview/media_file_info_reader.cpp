@@ -155,8 +155,10 @@ void CMediaFileInfoReader::Stop() {
   if (!worker_.joinable()) return;
   auto request = std::make_shared<Request>();
   request->message = Request::Message::Quit;
-  if (Send(request, kQuitTimeout)) worker_.join();
-  else worker_.detach();
+  if (Send(request, kQuitTimeout))
+    worker_.join();
+  else
+    worker_.detach();
 }
 
 MediaInfo ReadMediaInfo(CMediaFileInfoReader& reader, const std::string& path, MediaKind kind) {

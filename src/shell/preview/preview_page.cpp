@@ -33,14 +33,14 @@ enum class Rendering {
 
 Rendering RenderingOf(std::string_view extension) {
   static constexpr std::pair<std::string_view, Rendering> kTable[] = {
-      {"jpg", Rendering::Picture},   {"bmp", Rendering::Picture},   {"gif", Rendering::Picture},
-      {"png", Rendering::Picture},   {"mp3", Rendering::Audio},     {"ogg", Rendering::Audio},
-      {"oga", Rendering::Audio},     {"opus", Rendering::Audio},    {"wav", Rendering::Audio},
-      {"flac", Rendering::Audio},    {"wma", Rendering::AudioLink}, {"webm", Rendering::Video},
-      {"ogv", Rendering::Video},     {"wmv", Rendering::VideoLink}, {"avi", Rendering::VideoLink},
-      {"doc", Rendering::Document},  {"xls", Rendering::Document},  {"ppt", Rendering::Document},
-      {"mht", Rendering::Document},  {"htm", Rendering::Frame},     {"html", Rendering::Frame},
-      {"shtml", Rendering::Frame},   {"xml", Rendering::Frame},     {"txt", Rendering::Frame},
+      {"jpg", Rendering::Picture},  {"bmp", Rendering::Picture},   {"gif", Rendering::Picture},
+      {"png", Rendering::Picture},  {"mp3", Rendering::Audio},     {"ogg", Rendering::Audio},
+      {"oga", Rendering::Audio},    {"opus", Rendering::Audio},    {"wav", Rendering::Audio},
+      {"flac", Rendering::Audio},   {"wma", Rendering::AudioLink}, {"webm", Rendering::Video},
+      {"ogv", Rendering::Video},    {"wmv", Rendering::VideoLink}, {"avi", Rendering::VideoLink},
+      {"doc", Rendering::Document}, {"xls", Rendering::Document},  {"ppt", Rendering::Document},
+      {"mht", Rendering::Document}, {"htm", Rendering::Frame},     {"html", Rendering::Frame},
+      {"shtml", Rendering::Frame},  {"xml", Rendering::Frame},     {"txt", Rendering::Frame},
   };
   for (const auto& [name, rendering] : kTable) {
     if (name == extension) return rendering;
@@ -148,8 +148,7 @@ void AppendEntryBlock(std::string& out, const Entry& entry, const PreviewSources
       AppendAudioFacts(out, ReadMedia(sources, entry, MediaKind::Audio), sources.labels);
       break;
     case Rendering::Video:
-      out += "<br><br><video controls preload=\"metadata\" width=\"300\" height=\"270\" src=\"" + url +
-             "\"></video>";
+      out += "<br><br><video controls preload=\"metadata\" width=\"300\" height=\"270\" src=\"" + url + "\"></video>";
       [[fallthrough]];
     case Rendering::VideoLink:
       AppendVideoFacts(out, ReadMedia(sources, entry, MediaKind::Video), sources.labels);
@@ -162,8 +161,8 @@ void AppendEntryBlock(std::string& out, const Entry& entry, const PreviewSources
       break;
     }
     case Rendering::Frame:
-      out += "<br><br><iframe name=\"I1\" src=\"" + url +
-             "\" width=\"100%\" height=\"598\">\t" + Escaped(sources.labels.noFrames) + "</iframe>";
+      out += "<br><br><iframe name=\"I1\" src=\"" + url + "\" width=\"100%\" height=\"598\">\t" +
+             Escaped(sources.labels.noFrames) + "</iframe>";
       break;
     case Rendering::Link:
       break;

@@ -34,7 +34,8 @@ struct PreviewLabels {
 /// Where the page gets the facts it cannot compute itself. Every function may be empty.
 struct PreviewSources {
   std::function<MediaInfo(const std::string& pathOrAddress, MediaKind kind)> media;  // empty: fallback values
-  std::function<std::string(const std::string& localPath, const std::string& extension)> documentText;  // doc/xls/ppt/mht
+  std::function<std::string(const std::string& localPath, const std::string& extension)>
+      documentText;                 // doc/xls/ppt/mht
   std::function<bool()> cancelled;  // checked between entries
   PreviewLabels labels;
 };

@@ -23,7 +23,8 @@ PreviewLabels TranslatedLabels() {
   labels.year = text(QT_TRANSLATE_NOOP("ovelin::PreviewPage", "发行年"));
   labels.genres = text(QT_TRANSLATE_NOOP("ovelin::PreviewPage", "流派"));
   labels.description = text(QT_TRANSLATE_NOOP("ovelin::PreviewPage", "描述"));
-  labels.noFrames = text(QT_TRANSLATE_NOOP("ovelin::PreviewPage", "浏览器不支持嵌入式框架，或被配置为不显示嵌入式框架。"));
+  labels.noFrames =
+      text(QT_TRANSLATE_NOOP("ovelin::PreviewPage", "浏览器不支持嵌入式框架，或被配置为不显示嵌入式框架。"));
   return labels;
 }
 

@@ -62,8 +62,7 @@ void CWebBrowser::ShowItems(const QStringList& entries) {
   const int generation = ++*generation_;
   std::vector<std::string> list;
   for (const QString& entry : entries) list.push_back(ToStd(entry));
-  QThread* worker = QThread::create([this, list = std::move(list), generation, latest = generation_,
-                                     reader = reader_] {
+  QThread* worker = QThread::create([this, list = std::move(list), generation, latest = generation_, reader = reader_] {
     PreviewSources sources = MakePreviewSources(*reader);
     sources.cancelled = [latest, generation] { return latest->load() != generation; };
     const std::string page = BuildPreviewPage(list, sources);

@@ -23,12 +23,13 @@ void ContentSearchWorker::Start(ContentSearchJob job, DoneFunction done) {
     };
     if (!FinishContentSearch(*shared, control)) return;
     auto items = std::make_shared<ItemList>(std::move(shared->items));
-    QMetaObject::invokeMethod(this, [this, run, items, done] { Deliver(run, items, done); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, run, items, done] { Deliver(run, items, done); }, Qt::QueuedConnection);
   });
 }
 
 void ContentSearchWorker::Deliver(const std::shared_ptr<Run>& run, const std::shared_ptr<ItemList>& items,
-                                   const DoneFunction& done) {
+                                  const DoneFunction& done) {
   if (run != current_) return;  // cancelled or replaced meanwhile
   current_.reset();
   done(std::move(*items));

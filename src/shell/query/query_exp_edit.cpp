@@ -49,8 +49,10 @@ void CQueryExpEdit::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (shown) TakeProposal();
-      else emit runCurrent();
+      if (shown)
+        TakeProposal();
+      else
+        emit runCurrent();
       return;
     case Qt::Key_Escape:
       if (!shown) break;

@@ -6,11 +6,16 @@ namespace {
 // The operator that joins the current expression and a new one; 0 for "replace".
 std::optional<QChar> CombineOperator(int combine) {
   switch (combine) {
-    case 0: return QChar();
-    case 1: return QLatin1Char('^');
-    case 2: return QLatin1Char('+');
-    case 3: return QLatin1Char('-');
-    default: return std::nullopt;
+    case 0:
+      return QChar();
+    case 1:
+      return QLatin1Char('^');
+    case 2:
+      return QLatin1Char('+');
+    case 3:
+      return QLatin1Char('-');
+    default:
+      return std::nullopt;
   }
 }
 

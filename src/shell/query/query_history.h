@@ -48,8 +48,8 @@ class QueryHistory {
   /// expression around `expression` and keeps the current keywords when none are
   /// given. A new query moves the current one (when it has a result) onto the
   /// back stack and empties the forward stack.
-  std::optional<QueryPlan> Plan(HistoryMode mode, const QString& expression, const QString& keywords,
-                                int combine, bool hasResult, const QString& rootName) const;
+  std::optional<QueryPlan> Plan(HistoryMode mode, const QString& expression, const QString& keywords, int combine,
+                                bool hasResult, const QString& rootName) const;
 
   /// Adopts a plan's history with `shown` as the current query.
   void Commit(const QueryPlan& plan, const QueryKey& shown);

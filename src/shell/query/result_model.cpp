@@ -65,11 +65,16 @@ int ResultModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ResultModel::DisplayText(const ResultRow& row, ResultColumn column) const {
   switch (column) {
-    case ResultColumn::Name: return row.name;
-    case ResultColumn::Type: return row.typeText;
-    case ResultColumn::Count: return row.group ? QString::number(row.count) : QString();
-    case ResultColumn::Path: return row.group ? QString() : row.ShownPath();
-    case ResultColumn::Rank: return row.group ? QString() : QString::number(row.rank);
+    case ResultColumn::Name:
+      return row.name;
+    case ResultColumn::Type:
+      return row.typeText;
+    case ResultColumn::Count:
+      return row.group ? QString::number(row.count) : QString();
+    case ResultColumn::Path:
+      return row.group ? QString() : row.ShownPath();
+    case ResultColumn::Rank:
+      return row.group ? QString() : QString::number(row.rank);
   }
   return {};
 }

@@ -35,11 +35,16 @@ int CompareNames(const QString& a, const QString& b) {
 
 int CompareValues(const ResultRow& a, const ResultRow& b, ResultColumn column) {
   switch (column) {
-    case ResultColumn::Name: return CompareNames(a.name, b.name);
-    case ResultColumn::Type: return CompareNames(a.typeText, b.typeText);
-    case ResultColumn::Count: return a.count - b.count;
-    case ResultColumn::Path: return CompareNames(a.ShownPath(), b.ShownPath());
-    case ResultColumn::Rank: return a.rank - b.rank;
+    case ResultColumn::Name:
+      return CompareNames(a.name, b.name);
+    case ResultColumn::Type:
+      return CompareNames(a.typeText, b.typeText);
+    case ResultColumn::Count:
+      return a.count - b.count;
+    case ResultColumn::Path:
+      return CompareNames(a.ShownPath(), b.ShownPath());
+    case ResultColumn::Rank:
+      return a.rank - b.rank;
   }
   return 0;
 }
@@ -93,22 +98,31 @@ std::vector<ResultColumn> ResultColumns(bool grouped, bool ranked) {
 
 QString ColumnTitle(ResultColumn column) {
   switch (column) {
-    case ResultColumn::Name: return QCoreApplication::translate("ovelin::CQueryResList", "名称");
-    case ResultColumn::Type: return QCoreApplication::translate("ovelin::CQueryResList", "类型");
-    case ResultColumn::Count: return QCoreApplication::translate("ovelin::CQueryResList", "包含项目数");
-    case ResultColumn::Path: return QCoreApplication::translate("ovelin::CQueryResList", "路径");
-    case ResultColumn::Rank: return QCoreApplication::translate("ovelin::CQueryResList", "关键字等级");
+    case ResultColumn::Name:
+      return QCoreApplication::translate("ovelin::CQueryResList", "名称");
+    case ResultColumn::Type:
+      return QCoreApplication::translate("ovelin::CQueryResList", "类型");
+    case ResultColumn::Count:
+      return QCoreApplication::translate("ovelin::CQueryResList", "包含项目数");
+    case ResultColumn::Path:
+      return QCoreApplication::translate("ovelin::CQueryResList", "路径");
+    case ResultColumn::Rank:
+      return QCoreApplication::translate("ovelin::CQueryResList", "关键字等级");
   }
   return {};
 }
 
 int ColumnWidthInChars(ResultColumn column) {
   switch (column) {
-    case ResultColumn::Name: return 30;
-    case ResultColumn::Type: return 25;
-    case ResultColumn::Path: return 50;
+    case ResultColumn::Name:
+      return 30;
+    case ResultColumn::Type:
+      return 25;
+    case ResultColumn::Path:
+      return 50;
     case ResultColumn::Count:
-    case ResultColumn::Rank: return 13;
+    case ResultColumn::Rank:
+      return 13;
   }
   return 20;
 }
@@ -138,8 +152,7 @@ GroupingEntry SplitGroupingEntry(const QString& entry) {
   return split;
 }
 
-std::vector<ResultRow> BuildResultRows(const CFileSetStore& store, const ItemList& result,
-                                       const QStringList& members) {
+std::vector<ResultRow> BuildResultRows(const CFileSetStore& store, const ItemList& result, const QStringList& members) {
   std::vector<ResultRow> rows;
   ItemList remainder = result;
   for (const QString& member : members) {

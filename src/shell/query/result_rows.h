@@ -15,15 +15,15 @@ namespace ovelin {
 
 struct ResultRow {
   bool group = false;
-  QString name;         // the item name, or the member text of a group row
-  QString typeText;     // the file type, HyperlinkTypeText(), or GroupTypeText()
-  QString mimeName;     // the file's MIME type (its icon); empty for other rows
-  int count = 0;        // the number of items of a group row; 0 for an item row
-  QString path;         // the item's URL
-  QString localPath;    // the local path of a "file" URL; empty for other items
+  QString name;       // the item name, or the member text of a group row
+  QString typeText;   // the file type, HyperlinkTypeText(), or GroupTypeText()
+  QString mimeName;   // the file's MIME type (its icon); empty for other rows
+  int count = 0;      // the number of items of a group row; 0 for an item row
+  QString path;       // the item's URL
+  QString localPath;  // the local path of a "file" URL; empty for other items
   QString description;
-  QString sets;         // the sets the item was found in, joined by ";"
-  int rank = 0;         // the keyword rank; 0 when the item has none
+  QString sets;  // the sets the item was found in, joined by ";"
+  int rank = 0;  // the keyword rank; 0 when the item has none
 
   bool IsLocalFile() const { return !localPath.isEmpty(); }
   /// The path column: the local path of a file, the URL of anything else.

@@ -70,8 +70,8 @@ void CRightView::BuildControls() {
   searchRow->addWidget(searchLabel_);
   searchRow->addWidget(searchBar_, 1);
   searchRow->addWidget(cancel_);
-  for (QWidget* widget : {static_cast<QWidget*>(searchLabel_), static_cast<QWidget*>(searchBar_),
-                          static_cast<QWidget*>(cancel_)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(searchLabel_), static_cast<QWidget*>(searchBar_), static_cast<QWidget*>(cancel_)}) {
     widget->hide();
   }
 

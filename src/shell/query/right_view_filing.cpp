@@ -12,8 +12,8 @@
 #include "shell/filing/pigeonhole_sheet.h"
 #include "shell/filing/start_archiving.h"
 #include "shell/query/right_view.h"
-#include "store/file_set_store.h"
 #include "store/config_keys.h"
+#include "store/file_set_store.h"
 
 namespace ovelin {
 namespace {

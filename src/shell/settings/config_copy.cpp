@@ -6,7 +6,8 @@
 namespace ovelin {
 
 bool ConfigCopy::Load(std::string_view xml) {
-  const pugi::xml_parse_result parsed = doc_.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
+  const pugi::xml_parse_result parsed =
+      doc_.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
   if (parsed && std::string_view(doc_.document_element().name()) == config::kRootElement) return true;
   doc_.reset();
   doc_.append_child(config::kRootElement.data());

@@ -10,10 +10,7 @@
 #include "store/config_keys.h"
 
 namespace ovelin {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 CDlgPanelSearchConf::CDlgPanelSearchConf(QWidget* parent) : ConfigPanel(parent) {
   auto* group = new QGroupBox(tr("搜索分量"), this);
@@ -22,8 +19,7 @@ CDlgPanelSearchConf::CDlgPanelSearchConf(QWidget* parent) : ConfigPanel(parent) 
   titleFont.setPixelSize(20);
   title->setFont(titleFont);
   QCheckBox* content = AddBox(tr("在文件内容中查找"), config::kKeywordsSearch, config::kSearchFileContent, true);
-  auto* formats = Named(new QLabel(tr("(支持格式:Word,Excel,html,mht,text,xml)"), group),
-                        tr("支持格式"));
+  auto* formats = Named(new QLabel(tr("(支持格式:Word,Excel,html,mht,text,xml)"), group), tr("支持格式"));
   QCheckBox* includeAll = AddBox(tr("结果包含所有关键字"), config::kKeywordsSearch, config::kIncludeAll, true);
   // Carried unchanged: no control of this page shows them.
   AddBox(tr("在文件名中查找"), config::kKeywordsSearch, config::kSearchFileName, false);

@@ -8,8 +8,8 @@
 #include "shell/app/message_box.h"
 #include "shell/settings/dlg_panel_pig_conf.h"
 #include "shell/settings/dlg_panel_search_conf.h"
-#include "store/file_set_store.h"
 #include "store/config_keys.h"
+#include "store/file_set_store.h"
 
 namespace ovelin {
 namespace {

@@ -4,8 +4,7 @@
 
 namespace ovelin {
 
-CDlgHintSetName::CDlgHintSetName(CFileSetStore& store, QWidget* parent)
-    : QListWidget(parent), store_(store) {
+CDlgHintSetName::CDlgHintSetName(CFileSetStore& store, QWidget* parent) : QListWidget(parent), store_(store) {
   setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);

@@ -53,8 +53,8 @@ void CEntityTreeView::setProperties() {
   if (name.isEmpty()) return;
   const std::string key = ToStd(name);
   const StorePath path = store_.GetStorePath(key);
-  SetDialogData data{key, path.kind, path.text, store_.GetParents(key), store_.GetDefinitions(key),
-                     store_.GetNote(key)};
+  SetDialogData data{
+      key, path.kind, path.text, store_.GetParents(key), store_.GetDefinitions(key), store_.GetNote(key)};
   CNewSetDlg dialog(store_, data, name, this);
   connect(&dialog, &CNewSetDlg::setCreated, this, &CEntityTreeView::InsertNewSet);
   if (dialog.exec() != QDialog::Accepted) return;

@@ -41,11 +41,14 @@ void CEntityTreeView::BuildMenu() {
     actions_.insert(id, action);
   };
   add(kCmdTreeShow, tr("显示实体集内容"), [this] { runSelected(kQueryShow); });
-  add(kCmdTreeAnd, tr("与当前内容:并且"), [this] { runSelected(kQueryAnd); }, IconId::And, true);
-  add(kCmdTreeOr, tr("与当前内容:或者"), [this] { runSelected(kQueryOr); }, IconId::Or, true);
-  add(kCmdTreeExcept, tr("从当前内容:除去"), [this] { runSelected(kQueryExcept); }, IconId::Except, true);
-  add(kCmdTreeGuidance, tr("相关查询制导"), [this] { requestGuidance(); },
-      IconId::Guidance, true);
+  add(
+      kCmdTreeAnd, tr("与当前内容:并且"), [this] { runSelected(kQueryAnd); }, IconId::And, true);
+  add(
+      kCmdTreeOr, tr("与当前内容:或者"), [this] { runSelected(kQueryOr); }, IconId::Or, true);
+  add(
+      kCmdTreeExcept, tr("从当前内容:除去"), [this] { runSelected(kQueryExcept); }, IconId::Except, true);
+  add(
+      kCmdTreeGuidance, tr("相关查询制导"), [this] { requestGuidance(); }, IconId::Guidance, true);
   menu_->addSeparator();
   add(kCmdTreeFind, tr("实体文件集查找\tCtrl+F"), [this] { findSet(); });
   add(kCmdTreeNewSet, tr("新建实体集"), [this] { newSet(); });

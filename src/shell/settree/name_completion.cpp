@@ -48,9 +48,7 @@ std::vector<ByteRange> Words(std::string_view text, ByteRange operand) {
   return words;
 }
 
-qsizetype QtIndex(const std::string& text, size_t byteOffset) {
-  return ToQ(text.substr(0, byteOffset)).size();
-}
+qsizetype QtIndex(const std::string& text, size_t byteOffset) { return ToQ(text.substr(0, byteOffset)).size(); }
 
 }  // namespace
 

@@ -5,10 +5,10 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include "base/text_order.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "store/file_set_store.h"
-#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/text_order.h"
 #include "shell/app/message_box.h"
 #include "shell/app/qt_text.h"
 #include "shell/settree/set_tree_items.h"
 #include "store/file_set_store.h"
-#include "base/text_order.h"
 
 namespace ovelin {
 namespace {

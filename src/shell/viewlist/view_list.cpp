@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "base/text_order.h"
 #include "query/view_sets.h"
 #include "shell/app/app_icons.h"
 #include "shell/app/command_ids.h"
@@ -13,7 +14,6 @@
 #include "shell/guidance/related_query_guidance.h"
 #include "shell/viewlist/dlg_del_view_set_option.h"
 #include "shell/viewlist/dlg_view_set_def.h"
-#include "base/text_order.h"
 
 namespace ovelin {
 
@@ -41,10 +41,8 @@ void CViewList::BuildMenu() {
   add(kCmdViewShow, tr("显示视图集内容"), [this] { RunSelected(kQueryShow); });
   add(kCmdViewAnd, tr("与当前内容:并且"), [this] { RunSelected(kQueryAnd); })->setIcon(AppIcon(IconId::And));
   add(kCmdViewOr, tr("与当前内容:或者"), [this] { RunSelected(kQueryOr); })->setIcon(AppIcon(IconId::Or));
-  add(kCmdViewExcept, tr("从当前内容:除去"), [this] { RunSelected(kQueryExcept); })
-      ->setIcon(AppIcon(IconId::Except));
-  add(kCmdViewGuidance, tr("相关查询制导"), [this] { requestGuidance(); })
-      ->setIcon(AppIcon(IconId::Guidance));
+  add(kCmdViewExcept, tr("从当前内容:除去"), [this] { RunSelected(kQueryExcept); })->setIcon(AppIcon(IconId::Except));
+  add(kCmdViewGuidance, tr("相关查询制导"), [this] { requestGuidance(); })->setIcon(AppIcon(IconId::Guidance));
   add(kCmdViewNew, tr("新建视图集"), [this] { newViewSet(); });
   add(kCmdViewDelete, tr("删除视图集"), [this] { deleteViewSet(); });
   add(kCmdViewProperties, tr("属性"), [this] { editViewSet(); });
@@ -134,7 +132,8 @@ void CViewList::contextMenuEvent(QContextMenuEvent* event) {
     setCurrentItem(nullptr);
   }
   const bool selected = row != nullptr;
-  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) it.value()->setVisible(selected || it.key() == kCmdViewNew);
+  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
+    it.value()->setVisible(selected || it.key() == kCmdViewNew);
   menu_->exec(event->globalPos());
 }
 
