@@ -21,13 +21,6 @@ namespace fs = std::filesystem;
 
 constexpr int kArchivedFiles = 1000;
 
-BenchRow Failed(BenchRow row, std::string why) {
-  row.value.reset();
-  row.floor.reset();
-  row.note = std::move(why);
-  return row;
-}
-
 // Writes `count` small files into a fresh folder; their paths, or nothing.
 std::optional<std::vector<std::string>> MakeSmallFiles(const std::string& folder, int count) {
   std::error_code ec;
@@ -125,27 +118,27 @@ BenchRow MeasureArchive(BenchContext& context) {
     // A fresh library each run: the previous run's items would make it grow.
     std::error_code ec;
     if (!fs::copy_file(context.dataFile, copy, fs::copy_options::overwrite_existing, ec)) {
-      return Failed(row, "cannot copy the data file");
+      return FailedRow(row, "cannot copy the data file");
     }
     CFileSetStore store;
-    if (!store.Load(copy)) return Failed(row, "the data file cannot be loaded");
+    if (!store.Load(copy)) return FailedRow(row, "the data file cannot be loaded");
     set = ChooseLeafSet(store);
-    if (set.empty()) return Failed(row, "the library has no set below the root");
+    if (set.empty()) return FailedRow(row, "the library has no set below the root");
 
     const std::string run = context.PathOf("archive-" + std::to_string(i));
     const auto floorFiles = MakeSmallFiles(run + "/floor-source", kArchivedFiles);
     const auto files = MakeSmallFiles(run + "/source", kArchivedFiles);
     if (!floorFiles || !files || !MakeEmptyFolder(run + "/floor-store") || !MakeEmptyFolder(run + "/store")) {
-      return Failed(row, "cannot write the files to archive");
+      return FailedRow(row, "cannot write the files to archive");
     }
     store.SetStorePath(set, run + "/store", StorePathKind::UsrDef);
     const PigeonholeBatch batch = BuildBatch(store, set, *files);
 
     const auto floor = TimeFloor(store, *floorFiles, run + "/floor-store");
-    if (!floor) return Failed(row, "the floor cannot rename the files or save");
+    if (!floor) return FailedRow(row, "the floor cannot rename the files or save");
     floors.push_back(*floor);
     last = TimeArchive(store, batch);
-    if (!last.saved) return Failed(row, "Archive could not save the data file");
+    if (!last.saved) return FailedRow(row, "Archive could not save the data file");
     values.push_back(last.ms);
     fs::remove_all(run, ec);
   }

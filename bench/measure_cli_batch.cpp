@@ -28,13 +28,6 @@ namespace fs = std::filesystem;
 constexpr int kBatchLines = 1000;
 constexpr int kSeparateCalls = 20;
 
-BenchRow Failed(BenchRow row, std::string why) {
-  row.value.reset();
-  row.floor.reset();
-  row.note = std::move(why);
-  return row;
-}
-
 // Runs the program with its output thrown away; its exit code, or nothing when
 // it cannot start or dies of a signal.
 std::optional<int> RunQuietly(std::vector<std::string> args) {
@@ -100,17 +93,17 @@ std::optional<double> TimeLoadSave(const std::string& folder) {
 BenchRow MeasureCliBatch(BenchContext& context) {
   BenchRow row = NewRow("ovelin-cli batch, 1000 set add", "one Load() + Save() in process");
   const std::string batchFile = WriteBatchFile(context);
-  if (batchFile.empty()) return Failed(row, "cannot write the batch file");
+  if (batchFile.empty()) return FailedRow(row, "cannot write the batch file");
   std::vector<double> values;
   std::vector<double> floors;
   for (int i = 0; i < context.options.repeat; ++i) {
     const std::string folder = FreshDataFolder(context);
-    if (folder.empty()) return Failed(row, "cannot copy the data file");
+    if (folder.empty()) return FailedRow(row, "cannot copy the data file");
     const auto floor = TimeLoadSave(folder);
-    if (!floor) return Failed(row, "the copy cannot be loaded and saved");
+    if (!floor) return FailedRow(row, "the copy cannot be loaded and saved");
     floors.push_back(*floor);
     const auto batch = TimeCli(folder, {"batch", batchFile});
-    if (!batch) return Failed(row, "ovelin-cli batch failed");
+    if (!batch) return FailedRow(row, "ovelin-cli batch failed");
     values.push_back(*batch);
   }
   row.value = Median(values);
@@ -123,11 +116,11 @@ BenchRow MeasureCliBatch(BenchContext& context) {
 BenchRow MeasureCliSeparateCalls(BenchContext& context) {
   BenchRow row = NewRow("1000 separate ovelin-cli set add", "the batch of the same 1000 lines (row above)");
   const std::string folder = FreshDataFolder(context);
-  if (folder.empty()) return Failed(row, "cannot copy the data file");
+  if (folder.empty()) return FailedRow(row, "cannot copy the data file");
   double total = 0;
   for (int i = 0; i < kSeparateCalls; ++i) {
     const auto call = TimeCli(folder, {"set", "add", SetName(i)});
-    if (!call) return Failed(row, "ovelin-cli set add failed");
+    if (!call) return FailedRow(row, "ovelin-cli set add failed");
     total += *call;
   }
   std::error_code ec;

@@ -42,13 +42,6 @@ const std::vector<std::string> kWords = {
     "garden", "letter",  "bridge", "thunder", "pepper",  "island", "velvet", "marble", "candle",  "forest",
     "Straße", "château", "über",   "город",   "文件",    "记录",   "naïve",  "résumé", "Ölfeld",  "tea"};
 
-BenchRow Failed(BenchRow row, std::string why) {
-  row.value.reset();
-  row.floor.reset();
-  row.note = std::move(why);
-  return row;
-}
-
 // About kFileBytes of words in sentences; the keyword, in mixed case, in the
 // middle when `withKeyword`. Each paragraph goes through `wrap`.
 template <typename Wrap>
@@ -174,11 +167,11 @@ BenchRow MeasureContentKeywords(BenchContext& context) {
   BenchRow row = NewRow("Keyword in contents of 1000 files", "grep -rilF over the same folder");
   const std::string folder = context.PathOf("keyword-files");
   const auto paths = WriteContentFiles(folder);
-  if (!paths) return Failed(row, "cannot write the files to search");
+  if (!paths) return FailedRow(row, "cannot write the files to search");
   CFileSetStore store;
-  if (!BuildNotesLibrary(store, folder, *paths)) return Failed(row, "cannot build the library of the files");
+  if (!BuildNotesLibrary(store, folder, *paths)) return FailedRow(row, "cannot build the library of the files");
   const auto result = EvaluateExpression(store, kNotesSet);
-  if (!result) return Failed(row, "the set of the files cannot be evaluated");
+  if (!result) return FailedRow(row, "the set of the files cannot be evaluated");
 
   const std::vector<std::string> grep = {"grep", "-rilF", kContentKeyword, folder};
   CountOutputLines(grep);  // both sides then find the files in the page cache
@@ -205,9 +198,9 @@ BenchRow MeasureContentKeywords(BenchContext& context) {
 BenchRow MeasureNameKeywords(BenchContext& context) {
   BenchRow row = NewRow("Keywords without contents, all items", "lower-case every item's name once");
   CFileSetStore* store = context.LoadedStore();
-  if (!store) return Failed(row, "the data file cannot be loaded");
+  if (!store) return FailedRow(row, "the data file cannot be loaded");
   const auto result = EvaluateExpression(*store, store->GetRootName());
-  if (!result) return Failed(row, "the root set cannot be evaluated");
+  if (!result) return FailedRow(row, "the root set cannot be evaluated");
   const std::string firstKeyword = SplitKeywords(kLibraryKeywords).front();
 
   std::vector<double> values;

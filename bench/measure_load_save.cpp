@@ -11,13 +11,6 @@
 namespace ovelin {
 namespace {
 
-BenchRow Failed(BenchRow row, std::string why) {
-  row.value.reset();
-  row.floor.reset();
-  row.note = std::move(why);
-  return row;
-}
-
 std::optional<double> TimeFloorLoad(const BenchContext& context) {
   pugi::xml_document doc;  // released after the clock stops
   Stopwatch watch;
@@ -45,10 +38,10 @@ BenchRow MeasureLoad(BenchContext& context) {
   std::vector<double> floors;
   for (int i = 0; i < context.options.repeat; ++i) {
     const auto floor = TimeFloorLoad(context);
-    if (!floor) return Failed(row, "the floor cannot read the data file");
+    if (!floor) return FailedRow(row, "the floor cannot read the data file");
     floors.push_back(*floor);
     const auto value = TimeStoreLoad(context);
-    if (!value) return Failed(row, "CFileSetStore::Load failed");
+    if (!value) return FailedRow(row, "CFileSetStore::Load failed");
     values.push_back(*value);
   }
   row.value = Median(values);
@@ -61,16 +54,16 @@ BenchRow MeasureSave(BenchContext& context) {
   BenchRow row = NewRow("Save", "pugixml UTF-16LE + Encipher + write");
   CFileSetStore* store = context.LoadedStore();
   const pugi::xml_document* doc = context.FloorDocument();
-  if (!store || !doc) return Failed(row, "the data file cannot be loaded");
+  if (!store || !doc) return FailedRow(row, "the data file cannot be loaded");
   const std::string floorFile = context.PathOf("floor-save.db");
   std::vector<double> values;
   std::vector<double> floors;
   for (int i = 0; i < context.options.repeat; ++i) {
     Stopwatch floorWatch;
-    if (!FloorSave(*doc, context.keyMaterial, floorFile)) return Failed(row, "the floor cannot write its file");
+    if (!FloorSave(*doc, context.keyMaterial, floorFile)) return FailedRow(row, "the floor cannot write its file");
     floors.push_back(floorWatch.ElapsedMs());
     Stopwatch watch;
-    if (!store->Save()) return Failed(row, "CFileSetStore::Save failed");
+    if (!store->Save()) return FailedRow(row, "CFileSetStore::Save failed");
     values.push_back(watch.ElapsedMs());
   }
   row.value = Median(values);

@@ -28,6 +28,14 @@ inline BenchRow NewRow(std::string label, std::string floorIs, BenchUnit unit = 
   return row;
 }
 
+/// The row of a measurement that failed, saying why.
+inline BenchRow FailedRow(BenchRow row, std::string why) {
+  row.value.reset();
+  row.floor.reset();
+  row.note = std::move(why);
+  return row;
+}
+
 /// "x1.12" for value / floor; "-" when there is no usable floor.
 std::string FormatRatio(const std::optional<double>& value, const std::optional<double>& floor);
 

@@ -53,16 +53,4 @@ std::map<std::string, int> ContentCensus(const std::vector<std::string>& folders
   return census;
 }
 
-std::vector<std::string> DiskListing(const std::string& folder) {
-  std::vector<std::string> entries;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    struct stat info {};
-    ::lstat(entry.path().c_str(), &info);
-    entries.push_back(entry.path().string() + " " + std::to_string(info.st_mode) + " " + std::to_string(info.st_size) +
-                      " " + std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec));
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
 }  // namespace ovelin::test

@@ -29,9 +29,6 @@ class CliFilingTest : public CliTest {
 /// "file://" + the path with spaces as "%20".
 std::string FileUrl(const std::string& path);
 
-/// Every entry below the folder with its type, size and modification time, in order.
-std::vector<std::string> DiskListing(const std::string& folder);
-
 /// How often each content occurs among the regular files under the folders.
 std::map<std::string, int> ContentCensus(const std::vector<std::string>& folders);
 

@@ -42,18 +42,6 @@ void ExpectEachOnce(const std::vector<std::string>& folders, const std::vector<s
   }
 }
 
-std::vector<std::string> DiskListing(const std::string& folder) {
-  std::vector<std::string> entries;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    struct stat info {};
-    ::lstat(entry.path().c_str(), &info);
-    entries.push_back(entry.path().string() + " " + std::to_string(info.st_mode) + " " + std::to_string(info.st_size) +
-                      " " + std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec));
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
 bool IsFile(const std::string& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);

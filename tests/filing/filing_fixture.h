@@ -45,9 +45,6 @@ std::map<std::string, int> ContentCensus(const std::vector<std::string>& folders
 /// Expects every one of `contents` exactly once under the folders.
 void ExpectEachOnce(const std::vector<std::string>& folders, const std::vector<std::string>& contents);
 
-/// Every entry below the folder with its type, size and modification time, in order.
-std::vector<std::string> DiskListing(const std::string& folder);
-
 bool IsFile(const std::string& path);
 bool IsFolder(const std::string& path);
 

@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -139,6 +141,18 @@ std::string ReadTextFile(const std::string& path) {
 void WriteTextFile(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
+}
+
+std::vector<std::string> DiskListing(const std::string& folder) {
+  std::vector<std::string> entries;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    struct stat info {};
+    ::lstat(entry.path().c_str(), &info);
+    entries.push_back(entry.path().string() + " " + std::to_string(info.st_mode) + " " + std::to_string(info.st_size) +
+                      " " + std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec));
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
 }
 
 }  // namespace ovelin::test

@@ -36,4 +36,8 @@ CommandResult RunCommand(const std::vector<std::string>& argv, const std::string
 std::string ReadTextFile(const std::string& path);
 void WriteTextFile(const std::string& path, const std::string& text);
 
+/// Every entry below `folder` with its mode, size and modification time, sorted:
+/// two equal listings mean nothing on the disk changed.
+std::vector<std::string> DiskListing(const std::string& folder);
+
 }  // namespace ovelin::test
