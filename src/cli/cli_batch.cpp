@@ -11,7 +11,6 @@
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "filing/archive_journal.h"
-#include "filing/filing_environment.h"
 #include "filing/journal_resolution.h"
 
 namespace ovelin::cli {
