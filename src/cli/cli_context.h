@@ -46,8 +46,6 @@ class CliContext {
   /// Ends the batch: saves once when a command of it saved (SaveChanges), else
   /// nothing. kExitOk or kExitFailed with a message.
   int EndBatch();
-  /// Whether a batch runs.
-  bool InBatch() const { return batch_; }
   /// What the filing engines work with: planning primitives for a dry run; in a
   /// batch their saves are left to the batch's one save (archiving journals stay
   /// until then).

@@ -21,9 +21,6 @@ class ParseArena {
   /// spent or the deadline has passed (the deadline is looked at every few calls).
   void* Allocate(size_t size);
 
-  /// Bytes handed out so far.
-  size_t Used() const { return used_; }
-
  private:
   bool OutOfTime();
 
